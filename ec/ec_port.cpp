@@ -1,0 +1,109 @@
+#include "ec/ec_port.h"
+
+#include <cstdlib>
+#include <utility>
+
+#include "ec/ec_registers.h"
+
+namespace {
+
+// Super-I/O configuration registers of the indirect EC-memory access.
+constexpr std::uint8_t kSubRegisterSelect = 0x2E;
+constexpr std::uint8_t kSubRegisterData = 0x2F;
+// Indirect-access sub-registers.
+constexpr std::uint8_t kAddressLow = 0x10;
+constexpr std::uint8_t kAddressHigh = 0x11;
+constexpr std::uint8_t kDataByte = 0x12;
+
+constexpr int kStartupByteRecognised = 0x80;
+constexpr int kStartupByteOther = 0x00;
+
+class BusHold {
+public:
+    explicit BusHold(BusLock& busLock) : lock(busLock), held(busLock.Acquire()) {}
+    ~BusHold() {
+        if (held) {
+            lock.Release();
+        }
+    }
+    BusHold(const BusHold&) = delete;
+    BusHold& operator=(const BusHold&) = delete;
+
+    bool Held() const { return held; }
+
+private:
+    BusLock& lock;
+    bool held;
+};
+
+} // namespace
+
+EcPort::EcPort(std::unique_ptr<PortIo> portIo, std::unique_ptr<BusLock> lock)
+    : io(std::move(portIo)), busLock(std::move(lock)) {
+    if (!io->Open()) {
+        std::exit(0);
+    }
+    if (!io->IsUsable()) {
+        std::exit(0);
+    }
+    ready = true;
+
+    const int id1 = ReadByte(ec::kChipIdAddress1);
+    const int id2 = ReadByte(ec::kChipIdAddress2);
+    const bool recognised =
+        ec::IsRecognisedChip(static_cast<std::uint8_t>(id1), static_cast<std::uint8_t>(id2));
+    registerBase =
+        ec::RegisterBaseForChip(static_cast<std::uint8_t>(id1), static_cast<std::uint8_t>(id2));
+    // An absolute address, not relative to the register base.
+    WriteByte(ec::kStartupByteAddress, recognised ? kStartupByteRecognised : kStartupByteOther);
+}
+
+void EcPort::WriteSioRegister(std::uint8_t reg, std::uint8_t value) {
+    if (!ready) {
+        return;
+    }
+    const auto port = static_cast<std::uint16_t>(indexPort);
+    io->Write(port, reg);
+    io->Write(static_cast<std::uint16_t>(port + 1), value);
+}
+
+int EcPort::ReadSioRegister(std::uint8_t reg) {
+    if (!ready) {
+        return 0;
+    }
+    const auto port = static_cast<std::uint16_t>(indexPort);
+    io->Write(port, reg);
+    return io->Read(static_cast<std::uint16_t>(port + 1)) & 0xFF;
+}
+
+void EcPort::SelectAddress(std::uint16_t address) {
+    WriteSioRegister(kSubRegisterSelect, kAddressHigh);
+    WriteSioRegister(kSubRegisterData, static_cast<std::uint8_t>(address >> 8));
+    WriteSioRegister(kSubRegisterSelect, kAddressLow);
+    WriteSioRegister(kSubRegisterData, static_cast<std::uint8_t>(address & 0xFF));
+    WriteSioRegister(kSubRegisterSelect, kDataByte);
+}
+
+void EcPort::WriteByte(std::uint16_t address, int value) {
+    if (!ready) {
+        return;
+    }
+    const BusHold hold(*busLock);
+    if (!hold.Held()) {
+        return;
+    }
+    SelectAddress(address);
+    WriteSioRegister(kSubRegisterData, static_cast<std::uint8_t>(value & 0xFF));
+}
+
+int EcPort::ReadByte(std::uint16_t address) {
+    if (!ready) {
+        return 0;
+    }
+    const BusHold hold(*busLock);
+    if (!hold.Held()) {
+        return 0;
+    }
+    SelectAddress(address);
+    return ReadSioRegister(kSubRegisterData);
+}

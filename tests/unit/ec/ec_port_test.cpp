@@ -1,0 +1,205 @@
+#include <gtest/gtest.h>
+
+#include <string>
+#include <tuple>
+#include <vector>
+
+#include "ec/ec_port.h"
+#include "fake_port_io.h"
+
+namespace {
+
+using Events = std::vector<std::string>;
+
+struct Rig {
+    BusLog log;
+    bool lockAvailable = true;
+
+    EcPort Make(FakePortIoConfig config) {
+        return EcPort(std::make_unique<FakePortIo>(log, std::move(config)),
+                      std::make_unique<FakeBusLock>(log, lockAvailable));
+    }
+    // A port on a recognised chip, with the construction's traffic forgotten.
+    std::unique_ptr<EcPort> MakeRecognised(std::deque<std::uint16_t> laterReads = {}) {
+        laterReads.push_front(0x70);
+        laterReads.push_front(0x55);
+        auto port = std::make_unique<EcPort>(
+            std::make_unique<FakePortIo>(log, FakePortIoConfig{.reads = std::move(laterReads)}),
+            std::make_unique<FakeBusLock>(log, lockAvailable));
+        log.events.clear();
+        return port;
+    }
+};
+
+std::string Hex(unsigned value) {
+    return FakePortIo::Hex(value);
+}
+
+// The port writes that select an EC address and its data sub-register.
+Events SelectSequence(std::uint16_t address) {
+    return {"W 4E 2E", "W 4F 11", "W 4E 2F", "W 4F " + Hex(address >> 8),
+            "W 4E 2E", "W 4F 10", "W 4E 2F", "W 4F " + Hex(address & 0xFF),
+            "W 4E 2E", "W 4F 12"};
+}
+
+Events WriteSequence(std::uint16_t address, std::uint8_t value) {
+    Events events{"lock"};
+    for (const auto& e : SelectSequence(address)) {
+        events.push_back(e);
+    }
+    events.push_back("W 4E 2F");
+    events.push_back("W 4F " + Hex(value));
+    events.push_back("unlock");
+    return events;
+}
+
+Events ReadSequence(std::uint16_t address) {
+    Events events{"lock"};
+    for (const auto& e : SelectSequence(address)) {
+        events.push_back(e);
+    }
+    events.push_back("W 4E 2F");
+    events.push_back("R 4F");
+    events.push_back("unlock");
+    return events;
+}
+
+Events ConstructionTraffic(std::uint8_t startupByte) {
+    Events events{"open", "usable"};
+    for (const auto& part :
+         {ReadSequence(0x2000), ReadSequence(0x2001), WriteSequence(0x1060, startupByte)}) {
+        events.insert(events.end(), part.begin(), part.end());
+    }
+    return events;
+}
+
+TEST(EcPortWire, ReadOfPowerLevelRegisterOnRecognisedChip) {
+    Rig rig;
+    const auto port = rig.MakeRecognised({0x02});
+    ASSERT_EQ(port->registerBase, 0xC400);
+
+    EXPECT_EQ(port->ReadByte(port->registerBase + 0xFD), 2);
+
+    const Events expected{"lock",    "W 4E 2E", "W 4F 11", "W 4E 2F", "W 4F C4",
+                          "W 4E 2E", "W 4F 10", "W 4E 2F", "W 4F FD", "W 4E 2E",
+                          "W 4F 12", "W 4E 2F", "R 4F",    "unlock"};
+    EXPECT_EQ(rig.log.events, expected);
+}
+
+TEST(EcPortWire, WriteOfModeRegisterOnOtherChip) {
+    Rig rig;
+    EcPort port = rig.Make({.reads = {0x54, 0x70}});
+    ASSERT_EQ(port.registerBase, 0x400);
+    rig.log.events.clear();
+
+    port.WriteByte(port.registerBase + 0xFC, 3);
+
+    const Events expected{"lock",    "W 4E 2E", "W 4F 11", "W 4E 2F", "W 4F 04",
+                          "W 4E 2E", "W 4F 10", "W 4E 2F", "W 4F FC", "W 4E 2E",
+                          "W 4F 12", "W 4E 2F", "W 4F 03", "unlock"};
+    EXPECT_EQ(rig.log.events, expected);
+    EXPECT_EQ(rig.log.events, WriteSequence(0x4FC, 3));
+}
+
+TEST(EcPortWire, WriteSendsOnlyTheLowByteOfTheValue) {
+    Rig rig;
+    const auto port = rig.MakeRecognised();
+    port->WriteByte(0x1234, 0x1A5);
+    EXPECT_EQ(rig.log.events, WriteSequence(0x1234, 0xA5));
+}
+
+TEST(EcPortWire, ReadKeepsOnlyTheLowByteOfA16BitPortValue) {
+    Rig rig;
+    // The identification bytes arrive with junk in their high bytes and are still recognised.
+    EcPort port = rig.Make({.reads = {0xAB55, 0xFF70, 0x1234, 0xFFFF}});
+    EXPECT_EQ(port.registerBase, 0xC400);
+    EXPECT_EQ(port.ReadByte(0x10), 0x34);
+    EXPECT_EQ(port.ReadByte(0x10), 0xFF);
+}
+
+class EcPortChipId
+    : public testing::TestWithParam<std::tuple<std::uint16_t, std::uint16_t, int, std::uint8_t>> {};
+
+TEST_P(EcPortChipId, ChoosesBaseAndWritesStartupByteAtAbsoluteAddress) {
+    const auto [id1, id2, base, startupByte] = GetParam();
+    Rig rig;
+    EcPort port = rig.Make({.reads = {id1, id2}});
+    EXPECT_TRUE(port.ready);
+    EXPECT_EQ(port.registerBase, base);
+    EXPECT_EQ(rig.log.events, ConstructionTraffic(startupByte));
+}
+
+INSTANTIATE_TEST_SUITE_P(KnownAndUnknownChips, EcPortChipId,
+                         testing::Values(std::make_tuple(0x55, 0x70, 0xC400, 0x80),
+                                         std::make_tuple(0x55, 0x71, 0xC400, 0x80),
+                                         std::make_tuple(0x55, 0x72, 0x400, 0x00),
+                                         std::make_tuple(0x54, 0x70, 0x400, 0x00),
+                                         std::make_tuple(0x00, 0x00, 0x400, 0x00)));
+
+TEST(EcPortConstruction, TwoPortsRunTheirWholeConstructionOneAfterTheOther) {
+    Rig rig;
+    EcPort first = rig.Make({.reads = {0x55, 0x71}});
+    EcPort second = rig.Make({.reads = {0x55, 0x71}});
+
+    Events expected = ConstructionTraffic(0x80);
+    const Events once = expected;
+    expected.insert(expected.end(), once.begin(), once.end());
+    EXPECT_EQ(rig.log.events, expected);
+    EXPECT_EQ(first.registerBase, second.registerBase);
+}
+
+TEST(EcPortGate, NotReadyTouchesNeitherPortNorLock) {
+    Rig rig;
+    const auto port = rig.MakeRecognised({0x77});
+    port->ready = false;
+
+    EXPECT_EQ(port->ReadByte(0xC4FD), 0);
+    port->WriteByte(0xC4FC, 1);
+    EXPECT_TRUE(rig.log.events.empty());
+}
+
+TEST(EcPortBusLock, TimedOutAccessIsSkipped) {
+    Rig rig;
+    const auto port = rig.MakeRecognised({0x03});
+    rig.lockAvailable = false;
+
+    port->WriteByte(0xC4FC, 2);
+    EXPECT_EQ(port->ReadByte(0xC4FD), 0);
+    EXPECT_EQ(rig.log.events, (Events{"lock timed out", "lock timed out"}));
+
+    // The value the port would have given is still there for the next access that gets the lock.
+    rig.lockAvailable = true;
+    EXPECT_EQ(port->ReadByte(0xC4FD), 3);
+}
+
+TEST(EcPortBusLock, BusyLockDuringConstructionFallsBackToOtherChip) {
+    Rig rig;
+    rig.lockAvailable = false;
+    EcPort port = rig.Make({.reads = {0x55, 0x70}});
+    EXPECT_TRUE(port.ready);
+    EXPECT_EQ(port.registerBase, 0x400);
+    EXPECT_EQ(rig.log.events,
+              (Events{"open", "usable", "lock timed out", "lock timed out", "lock timed out"}));
+}
+
+using EcPortDeathTest = testing::Test;
+
+TEST_F(EcPortDeathTest, MissingLibraryEndsTheProcessQuietly) {
+    EXPECT_EXIT(
+        {
+            Rig rig;
+            EcPort port = rig.Make({.openSucceeds = false});
+        },
+        testing::ExitedWithCode(0), "^$");
+}
+
+TEST_F(EcPortDeathTest, ClosedDriverEndsTheProcessQuietly) {
+    EXPECT_EXIT(
+        {
+            Rig rig;
+            EcPort port = rig.Make({.usable = false});
+        },
+        testing::ExitedWithCode(0), "^$");
+}
+
+} // namespace

@@ -1,0 +1,83 @@
+#pragma once
+
+#include <cstdint>
+#include <deque>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "ec/bus_lock.h"
+#include "ec/port_io.h"
+
+// Everything a fake back end and fake bus lock see, in order, as readable lines:
+// "open", "usable", "W 4E 2E", "R 4F", "lock", "unlock".
+struct BusLog {
+    std::vector<std::string> events;
+};
+
+struct FakePortIoConfig {
+    bool openSucceeds = true;
+    bool usable = true;
+    // Values returned by successive reads of the data port; 0 once they run out.
+    std::deque<std::uint16_t> reads{};
+};
+
+class FakePortIo final : public PortIo {
+public:
+    FakePortIo(BusLog& busLog, FakePortIoConfig portConfig)
+        : log(busLog), config(std::move(portConfig)) {}
+
+    bool Open() override {
+        log.events.push_back("open");
+        return config.openSucceeds;
+    }
+    bool IsUsable() override {
+        log.events.push_back("usable");
+        return config.usable;
+    }
+    void Write(std::uint16_t port, std::uint8_t value) override {
+        log.events.push_back("W " + Hex(port) + " " + Hex(value));
+    }
+    std::uint16_t Read(std::uint16_t port) override {
+        log.events.push_back("R " + Hex(port));
+        if (config.reads.empty()) {
+            return 0;
+        }
+        const std::uint16_t value = config.reads.front();
+        config.reads.pop_front();
+        return value;
+    }
+
+    static std::string Hex(unsigned value) {
+        static const char digits[] = "0123456789ABCDEF";
+        std::string text;
+        do {
+            text.insert(text.begin(), digits[value & 0xF]);
+            value >>= 4;
+        } while (value != 0);
+        return text.size() == 1 ? "0" + text : text;
+    }
+
+private:
+    BusLog& log;
+    FakePortIoConfig config;
+};
+
+class FakeBusLock final : public BusLock {
+public:
+    FakeBusLock(BusLog& busLog, const bool& isAvailable) : log(busLog), available(isAvailable) {}
+
+    bool Acquire() override {
+        if (!available) {
+            log.events.push_back("lock timed out");
+            return false;
+        }
+        log.events.push_back("lock");
+        return true;
+    }
+    void Release() override { log.events.push_back("unlock"); }
+
+private:
+    BusLog& log;
+    const bool& available;
+};
