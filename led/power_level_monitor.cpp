@@ -1,0 +1,50 @@
+#include "led/power_level_monitor.h"
+
+#include "ec/ec_registers.h"
+#include "led/power_level.h"
+
+PowerLevelMonitor::PowerLevelMonitor(EcPort& ecPort, PowerMonitorHost& windowHost,
+                                     const std::string& windowSkinFolder)
+    : ec(ecPort), host(windowHost), skinFolder(windowSkinFolder) {}
+
+void PowerLevelMonitor::OnTimer(std::uintptr_t timerId) {
+    if (timerId == kPollTimerId) {
+        Poll();
+    } else if (timerId == kHideTimerId) {
+        host.StopTimer(kHideTimerId);
+        if (PowerPopup* popup = host.Popup()) {
+            popup->Hide();
+        }
+    }
+}
+
+void PowerLevelMonitor::Poll() {
+    const int reading =
+        ec.ReadByte(static_cast<std::uint16_t>(ec.registerBase + ec::kPowerLevelOffset));
+    lastReading = reading;
+    if (PowerLevelFromReading(reading) && reading != shownLevel) {
+        shownLevel = reading;
+        ShowPowerPopup();
+        host.StartTimer(kHideTimerId, kHideDelayMs);
+    }
+}
+
+void PowerLevelMonitor::ShowPowerPopup() {
+    PowerPopup* popup = host.Popup();
+    if (popup == nullptr) {
+        popup = &host.CreatePopup(skinFolder);
+    }
+    popup->SetLevel(shownLevel);
+    popup->SetPlacementFlag(host.HiddenToTrayFlag());
+    popup->Show();
+}
+
+void PowerLevelMonitor::OnTestLevel() {
+    PowerPopup* popup = host.Popup();
+    if (popup == nullptr) {
+        ShowPowerPopup();
+        return;
+    }
+    popup->SetLevel(popup->Level() >= 3 ? 1 : popup->Level() + 1);
+    popup->Show();
+}

@@ -1,0 +1,89 @@
+#pragma once
+
+#include <array>
+#include <cstdint>
+#include <functional>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "ec/bus_lock.h"
+#include "ec/ec_port.h"
+#include "ec/port_io.h"
+
+// An EC behind the Super-I/O indirect access, logging each EC byte access as
+// "W C4FC 03" or "R C422" into a log that the view fakes share.
+class FakeEc final : public PortIo {
+public:
+    FakeEc(std::vector<std::string>& eventLog, std::array<std::uint8_t, 0x10000>& ecMemory)
+        : log(eventLog), memory(ecMemory) {}
+
+    // Called before each logged access, so a test can look at other state at that moment.
+    std::function<void(const std::string&)> onAccess;
+
+    bool Open() override { return true; }
+    bool IsUsable() override { return true; }
+    void Write(std::uint16_t port, std::uint8_t value) override {
+        if (port == 0x4E) {
+            index = value;
+        } else if (index == 0x2E) {
+            subRegister = value;
+        } else if (subRegister == 0x11) {
+            address = static_cast<std::uint16_t>((address & 0x00FF) | (value << 8));
+        } else if (subRegister == 0x10) {
+            address = static_cast<std::uint16_t>((address & 0xFF00) | value);
+        } else if (subRegister == 0x12) {
+            Log("W " + Hex(address, 4) + " " + Hex(value, 2));
+            memory[address] = value;
+        }
+    }
+    std::uint16_t Read(std::uint16_t) override {
+        Log("R " + Hex(address, 4));
+        return memory[address];
+    }
+
+private:
+    static std::string Hex(unsigned value, int digits) {
+        std::string text(static_cast<std::size_t>(digits), '0');
+        for (int i = digits - 1; i >= 0; --i, value >>= 4) {
+            text[static_cast<std::size_t>(i)] = "0123456789ABCDEF"[value & 0xF];
+        }
+        return text;
+    }
+    void Log(const std::string& event) {
+        if (onAccess) {
+            onAccess(event);
+        }
+        log.push_back(event);
+    }
+
+    std::vector<std::string>& log;
+    std::array<std::uint8_t, 0x10000>& memory;
+    std::uint8_t index = 0;
+    std::uint8_t subRegister = 0;
+    std::uint16_t address = 0;
+};
+
+class FreeBusLock final : public BusLock {
+public:
+    bool Acquire() override { return true; }
+    void Release() override {}
+};
+
+// An EcPort on a fake EC whose identification bytes are given; the construction's accesses
+// are dropped from the log.
+struct EcRig {
+    std::vector<std::string> log;
+    std::array<std::uint8_t, 0x10000> memory{};
+    FakeEc* ec = nullptr;
+    std::unique_ptr<EcPort> port;
+
+    explicit EcRig(std::uint8_t id1 = 0x55, std::uint8_t id2 = 0x70) {
+        memory[0x2000] = id1;
+        memory[0x2001] = id2;
+        auto fake = std::make_unique<FakeEc>(log, memory);
+        ec = fake.get();
+        port = std::make_unique<EcPort>(std::move(fake), std::make_unique<FreeBusLock>());
+        log.clear();
+    }
+};

@@ -1,0 +1,199 @@
+#include <gtest/gtest.h>
+
+#include <map>
+#include <string>
+#include <vector>
+
+#include "fake_ec.h"
+#include "led/led_mode_controller.h"
+
+namespace {
+
+using Events = std::vector<std::string>;
+using Flags = std::array<std::int32_t, 6>;
+
+class RecordingView final : public ModeButtonView {
+public:
+    explicit RecordingView(Events& eventLog) : log(eventLog) {}
+
+    void SetButtonIcon(ModeButton button, const std::string& iconPath) override {
+        log.push_back("icon " + std::to_string(static_cast<int>(button)) + " " + iconPath);
+        icons[button] = iconPath;
+        if (onIcon) {
+            onIcon();
+        }
+    }
+
+    Events& log;
+    std::map<ModeButton, std::string> icons;
+    std::function<void()> onIcon;
+};
+
+struct ControllerRig {
+    EcRig ec;
+    RecordingView view{ec.log};
+    std::string skinFolder;
+    LedModeController controller{*ec.port, view, skinFolder};
+
+    explicit ControllerRig(std::uint8_t id1 = 0x55, std::uint8_t id2 = 0x70) : ec(id1, id2) {
+        // Set after construction, as the main window fills it in its initialisation.
+        skinFolder = "C:\\Glint\\skin_EN";
+    }
+
+    Events EcEvents() const {
+        Events out;
+        for (const auto& e : ec.log) {
+            if (e.rfind("icon", 0) != 0) {
+                out.push_back(e);
+            }
+        }
+        return out;
+    }
+};
+
+struct ModeCase {
+    LedMode mode;
+    ModeButton button;
+    LedModeController::FlagIndex flag;
+    std::uint8_t controlBefore;
+    Events ecTraffic;
+};
+
+class SelectLedModeCase : public testing::TestWithParam<ModeCase> {};
+
+TEST_P(SelectLedModeCase, WritesModeThenRewritesBitZeroOfControlByte) {
+    const ModeCase& c = GetParam();
+    ControllerRig rig;
+    rig.ec.memory[0xC422] = c.controlBefore;
+
+    rig.controller.SelectLedMode(c.mode);
+
+    EXPECT_EQ(rig.EcEvents(), c.ecTraffic);
+    Flags expectedFlags{};
+    expectedFlags[c.flag] = 1;
+    EXPECT_EQ(rig.controller.SelectionFlags(), expectedFlags);
+    EXPECT_EQ(rig.controller.CurrentMode(), c.mode);
+}
+
+INSTANTIATE_TEST_SUITE_P(EveryMode, SelectLedModeCase,
+                         testing::Values(ModeCase{LedMode::On,
+                                                  ModeButton::On,
+                                                  LedModeController::OnFlag,
+                                                  0xFF,
+                                                  {"W C4FC 01", "R C422", "W C422 FE"}},
+                                         ModeCase{LedMode::RainBow,
+                                                  ModeButton::RainBow,
+                                                  LedModeController::RainBowFlag,
+                                                  0x00,
+                                                  {"W C4FC 02", "R C422", "W C422 01"}},
+                                         ModeCase{LedMode::Auto,
+                                                  ModeButton::Auto,
+                                                  LedModeController::AutoFlag,
+                                                  0xA4,
+                                                  {"W C4FC 00", "R C422", "W C422 A5"}},
+                                         ModeCase{LedMode::Breath,
+                                                  ModeButton::Breath,
+                                                  LedModeController::BreathFlag,
+                                                  0x81,
+                                                  {"W C4FC 03", "R C422", "W C422 81"}},
+                                         ModeCase{LedMode::ColorLoop,
+                                                  ModeButton::ColorLoop,
+                                                  LedModeController::ColorLoopFlag,
+                                                  0x5A,
+                                                  {"W C4FC 04", "R C422", "W C422 5B"}}));
+
+TEST(SelectLedMode, ChosenButtonGetsItsSelectedIconAndTheOthersTheirPlainOnes) {
+    ControllerRig rig;
+    rig.controller.SelectLedMode(LedMode::Breath);
+    const std::map<ModeButton, std::string> expected{
+        {ModeButton::On, "C:\\Glint\\skin_EN\\01_On_0.ico"},
+        {ModeButton::Static, "C:\\Glint\\skin_EN\\02_Static_0.ico"},
+        {ModeButton::Breath, "C:\\Glint\\skin_EN\\03_Breath_1.ico"},
+        {ModeButton::ColorLoop, "C:\\Glint\\skin_EN\\04_ColorLoop_0.ico"},
+        {ModeButton::RainBow, "C:\\Glint\\skin_EN\\05_RainBow_0.ico"},
+        {ModeButton::Auto, "C:\\Glint\\skin_EN\\06_Auto_0.ico"},
+    };
+    EXPECT_EQ(rig.view.icons, expected);
+
+    rig.controller.SelectLedMode(LedMode::On);
+    EXPECT_EQ(rig.view.icons[ModeButton::On], "C:\\Glint\\skin_EN\\01_On_1.ico");
+    EXPECT_EQ(rig.view.icons[ModeButton::Breath], "C:\\Glint\\skin_EN\\03_Breath_0.ico");
+    EXPECT_EQ(rig.view.icons[ModeButton::Static], "C:\\Glint\\skin_EN\\02_Static_0.ico");
+}
+
+TEST(SelectLedMode, IconsFlagsAndModeComeBeforeTheEcTraffic) {
+    ControllerRig rig;
+    rig.controller.SelectLedMode(LedMode::Auto);
+    rig.ec.log.clear();
+
+    std::vector<Flags> flagsAtIcon;
+    rig.view.onIcon = [&] {
+        flagsAtIcon.push_back(rig.controller.SelectionFlags());
+        EXPECT_EQ(rig.controller.CurrentMode(), LedMode::Auto);
+    };
+    std::vector<std::optional<LedMode>> modeAtEcAccess;
+    rig.ec.ec->onAccess = [&](const std::string&) {
+        modeAtEcAccess.push_back(rig.controller.CurrentMode());
+        EXPECT_EQ(rig.controller.SelectionFlags()[LedModeController::AutoFlag], 0);
+    };
+
+    rig.controller.SelectLedMode(LedMode::ColorLoop);
+
+    // The chosen flag is set before any icon; the old selection is cleared only after them.
+    ASSERT_EQ(flagsAtIcon.size(), 6u);
+    for (const Flags& flags : flagsAtIcon) {
+        EXPECT_EQ(flags[LedModeController::ColorLoopFlag], 1);
+        EXPECT_EQ(flags[LedModeController::AutoFlag], 1);
+    }
+    EXPECT_EQ(rig.ec.log.front(), "icon 1004 C:\\Glint\\skin_EN\\04_ColorLoop_1.ico");
+    for (std::size_t i = 0; i < 6; ++i) {
+        EXPECT_EQ(rig.ec.log[i].rfind("icon", 0), 0u) << rig.ec.log[i];
+    }
+    EXPECT_EQ(rig.ec.log.size(), 9u);
+    EXPECT_EQ(modeAtEcAccess, std::vector<std::optional<LedMode>>(3, LedMode::ColorLoop));
+}
+
+TEST(SelectLedMode, RepeatedClickRepeatsIconsAndWrites) {
+    ControllerRig rig;
+    rig.controller.SelectLedMode(LedMode::RainBow);
+    const Events first = rig.ec.log;
+    rig.ec.log.clear();
+    rig.controller.SelectLedMode(LedMode::RainBow);
+    // The control byte now reads back with bit 0 already set, so the same bytes go out again.
+    EXPECT_EQ(rig.ec.log, first);
+}
+
+TEST(SelectLedMode, UnrecognisedChipUsesTheLowRegisterBase) {
+    ControllerRig rig(0x54, 0x70);
+    rig.ec.memory[0x422] = 0x10;
+    rig.controller.SelectLedMode(LedMode::Breath);
+    EXPECT_EQ(rig.EcEvents(), (Events{"W 04FC 03", "R 0422", "W 0422 11"}));
+}
+
+TEST(LedModeResume, ResumeEventsRewriteOnlyTheModeRegister) {
+    ControllerRig rig;
+    rig.controller.SelectLedMode(LedMode::ColorLoop);
+    rig.ec.log.clear();
+
+    for (std::uint32_t event : {6u, 7u, 18u}) {
+        rig.controller.OnPowerBroadcast(event);
+    }
+    EXPECT_EQ(rig.ec.log, (Events{"W C4FC 04", "W C4FC 04", "W C4FC 04"}));
+
+    rig.ec.log.clear();
+    for (std::uint32_t event : {4u, 10u, 0u, 5u, 8u, 9u, 0x8013u}) {
+        rig.controller.OnPowerBroadcast(event);
+    }
+    EXPECT_TRUE(rig.ec.log.empty());
+}
+
+TEST(LedModeResume, ResumeBeforeAnyClickWritesNothing) {
+    ControllerRig rig;
+    for (std::uint32_t event : {6u, 7u, 18u}) {
+        rig.controller.OnPowerBroadcast(event);
+    }
+    EXPECT_TRUE(rig.ec.log.empty());
+    EXPECT_EQ(rig.controller.SelectionFlags(), Flags{});
+}
+
+} // namespace
