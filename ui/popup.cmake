@@ -1,0 +1,5 @@
+# The power-level popup, a library of its own so that its tests link it without the main window.
+add_library(glint_popup STATIC ${CMAKE_CURRENT_LIST_DIR}/power_notify_dialog.cpp)
+glint_target_options(glint_popup)
+target_include_directories(glint_popup PUBLIC ${PROJECT_SOURCE_DIR})
+target_link_libraries(glint_popup PUBLIC glint_framework glint_popup_core)
