@@ -1,0 +1,67 @@
+// Console stand-in for the main window: binds io.dll as the program does, selects every
+// lighting effect through the LED mode controller, shows which icon each button would get and
+// reads back what reached the EC. Ends with exit code 0 and no output when io.dll is unusable.
+#include <cstdio>
+#include <map>
+#include <string>
+
+#include "ec/ec_port.h"
+#include "ec/ec_registers.h"
+#include "led/led_mode_controller.h"
+
+namespace {
+
+class ConsoleButtons final : public ModeButtonView {
+public:
+    void SetButtonIcon(ModeButton button, const std::string& iconPath) override {
+        icons[button] = iconPath.substr(iconPath.find_last_of('\\') + 1);
+    }
+
+    void Print() const {
+        std::printf("  icons:");
+        for (const auto& [button, icon] : icons) {
+            std::printf(" %s", icon.c_str());
+        }
+        std::printf("\n");
+    }
+
+private:
+    std::map<ModeButton, std::string> icons;
+};
+
+struct NamedMode {
+    LedMode mode;
+    const char* name;
+};
+
+} // namespace
+
+int main() {
+    EcPort ec;
+    std::printf("io.dll bound, driver open; register base 0x%04X\n",
+                static_cast<unsigned>(ec.registerBase));
+
+    const std::string skinFolder = "skin_EN";
+    ConsoleButtons buttons;
+    LedModeController controller(ec, buttons, skinFolder);
+    const auto address = [&](std::int32_t offset) {
+        return static_cast<std::uint16_t>(ec.registerBase + offset);
+    };
+
+    for (const NamedMode& named :
+         {NamedMode{LedMode::Auto, "Auto"}, NamedMode{LedMode::On, "On"},
+          NamedMode{LedMode::RainBow, "RainBow"}, NamedMode{LedMode::Breath, "Breath"},
+          NamedMode{LedMode::ColorLoop, "ColorLoop"}}) {
+        controller.SelectLedMode(named.mode);
+        std::printf("select %s\n", named.name);
+        buttons.Print();
+        std::printf("  EC: mode register %d, control byte 0x%02X\n",
+                    ec.ReadByte(address(ec::kModeRegisterOffset)),
+                    ec.ReadByte(address(ec::kControlByteOffset)));
+    }
+    controller.OnPowerBroadcast(LedModeController::kResumeAutomatic);
+    std::printf("resume: mode register rewritten with %d\n",
+                ec.ReadByte(address(ec::kModeRegisterOffset)));
+    std::printf("power level %d\n", ec.ReadByte(address(ec::kPowerLevelOffset)));
+    return 0;
+}

@@ -1,0 +1,59 @@
+#pragma once
+
+#include <cstdint>
+#include <filesystem>
+#include <optional>
+#include <vector>
+
+#include "tools/ecsim/state/state_file.h"
+#include "tools/ecsim/state/state_format.h"
+#include "tools/ecsim/state/super_io.h"
+
+namespace ecsim {
+
+// The simulated EC as its state file holds it. Every operation reads the file anew, so a
+// change made by another process shows at the next access; on a damaged file (wrong size,
+// magic or version) every operation fails or yields nothing, and nothing is written.
+class EcSimState {
+public:
+    // Defaults of a new state: an IT5570 (0x55, 0x70), power level 1, driver open.
+    static constexpr std::uint8_t kDefaultChipId1 = 0x55;
+    static constexpr std::uint8_t kDefaultChipId2 = 0x70;
+    static constexpr std::uint8_t kDefaultPowerLevel = 1;
+
+    explicit EcSimState(StateFile& stateFile) : file(stateFile) {}
+
+    bool IsValid() const { return ReadHeader().has_value(); }
+    // Writes a fresh default state over whatever the file held.
+    bool Initialise();
+
+    // The emulated ports, each access recorded in the trace. With the driver closed or the file
+    // damaged, writes are dropped and reads yield a floating bus (0xFF), untraced.
+    void PortWrite(std::uint16_t port, std::uint8_t value);
+    std::uint16_t PortRead(std::uint16_t port);
+    bool DriverOpen() const;
+
+    std::optional<std::uint8_t> Peek(std::uint16_t address) const;
+    bool Poke(std::uint16_t address, std::uint8_t value);
+    bool SetDriverOpen(bool open);
+    bool SetInpHighByte(std::uint8_t value);
+    // The register base the EC's chip identification bytes select, as the program chooses it.
+    std::optional<std::int32_t> RegisterBase() const;
+
+    // Oldest first; at most the ring's capacity of the latest entries.
+    std::optional<std::vector<TraceEntry>> Trace() const;
+    bool ClearTrace();
+
+private:
+    std::optional<Header> ReadHeader() const;
+    bool StoreSio(const SioRegisters& registers);
+    void AppendTrace(const Header& header, std::uint16_t port, std::uint8_t value,
+                     PortAccess access);
+
+    StateFile& file;
+};
+
+// Opens the state file, creating it with the default state when it does not exist yet.
+std::optional<StateFile> OpenOrCreateState(const std::filesystem::path& path);
+
+} // namespace ecsim

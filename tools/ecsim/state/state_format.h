@@ -1,0 +1,54 @@
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+
+// Layout of the simulated EC's state file, shared by the io.dll, the ecsim command and the
+// tests. Little-endian, fixed size: header, 64 KiB of EC RAM, then the port trace ring.
+namespace ecsim {
+
+inline constexpr char kMagic[8] = {'G', 'L', 'E', 'C', 'S', 'I', 'M', '1'};
+inline constexpr std::uint32_t kVersion = 1;
+inline constexpr std::size_t kRamSize = 0x10000;
+inline constexpr std::uint32_t kTraceCapacity = 16384;
+
+inline constexpr std::uint16_t kIndexPort = 0x4E;
+inline constexpr std::uint16_t kDataPort = 0x4F;
+
+struct Header {
+    char magic[8];
+    std::uint32_t version;
+    std::uint32_t fileSize;
+    std::uint8_t driverOpen;
+    // The Super-I/O registers that the indirect access goes through.
+    std::uint8_t sioIndex;
+    std::uint8_t sioSubRegister;
+    std::uint8_t addressLow;
+    std::uint8_t addressHigh;
+    // Put into the high byte of every Inp32 result, so that readers must drop it.
+    std::uint8_t inpHighByte;
+    std::uint8_t reserved1[2];
+    // Entries appended since the trace was last cleared; entry n lives in slot n % capacity.
+    std::uint32_t traceCount;
+    std::uint32_t traceCapacity;
+    std::uint8_t reserved2[32];
+};
+static_assert(sizeof(Header) == 64);
+
+enum class PortAccess : std::uint8_t { Write = 0, Read = 1 };
+
+struct TraceEntry {
+    // Wall-clock time, nanoseconds since 1970-01-01 UTC.
+    std::uint64_t timeNs;
+    std::uint32_t pid;
+    std::uint16_t port;
+    std::uint8_t value;
+    PortAccess access;
+};
+static_assert(sizeof(TraceEntry) == 16);
+
+inline constexpr std::uint64_t kRamOffset = sizeof(Header);
+inline constexpr std::uint64_t kTraceOffset = kRamOffset + kRamSize;
+inline constexpr std::uint64_t kFileSize = kTraceOffset + kTraceCapacity * sizeof(TraceEntry);
+
+} // namespace ecsim

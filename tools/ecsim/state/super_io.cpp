@@ -1,0 +1,65 @@
+#include "tools/ecsim/state/super_io.h"
+
+#include "tools/ecsim/state/state_format.h"
+
+namespace ecsim {
+
+namespace {
+
+constexpr std::uint8_t kSubRegisterSelect = 0x2E;
+constexpr std::uint8_t kSubRegisterData = 0x2F;
+constexpr std::uint8_t kAddressLow = 0x10;
+constexpr std::uint8_t kAddressHigh = 0x11;
+constexpr std::uint8_t kDataByte = 0x12;
+
+} // namespace
+
+std::optional<std::uint16_t> ApplyPortWrite(SioRegisters& registers, std::uint16_t port,
+                                            std::uint8_t value) {
+    if (port == kIndexPort) {
+        registers.index = value;
+    } else if (port == kDataPort && registers.index == kSubRegisterSelect) {
+        registers.subRegister = value;
+    } else if (port == kDataPort && registers.index == kSubRegisterData) {
+        switch (registers.subRegister) {
+        case kAddressLow:
+            registers.addressLow = value;
+            break;
+        case kAddressHigh:
+            registers.addressHigh = value;
+            break;
+        case kDataByte:
+            return registers.Address();
+        default:
+            break;
+        }
+    }
+    return std::nullopt;
+}
+
+PortReadResult ResolvePortRead(const SioRegisters& registers, std::uint16_t port) {
+    if (port == kIndexPort) {
+        return {std::nullopt, registers.index};
+    }
+    if (port != kDataPort) {
+        return {};
+    }
+    if (registers.index == kSubRegisterSelect) {
+        return {std::nullopt, registers.subRegister};
+    }
+    if (registers.index == kSubRegisterData) {
+        switch (registers.subRegister) {
+        case kAddressLow:
+            return {std::nullopt, registers.addressLow};
+        case kAddressHigh:
+            return {std::nullopt, registers.addressHigh};
+        case kDataByte:
+            return {registers.Address(), 0};
+        default:
+            break;
+        }
+    }
+    return {};
+}
+
+} // namespace ecsim
