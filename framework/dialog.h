@@ -41,6 +41,7 @@ protected:
 private:
     friend INT_PTR CALLBACK DialogInitProc(HWND, UINT, WPARAM, LPARAM);
     HWND CreateFromTemplate(HWND parent);
+    void RunModalLoop();
 
     UINT templateId_;
     CWnd* parent_;

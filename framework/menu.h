@@ -18,8 +18,9 @@ public:
 
     BOOL Attach(HMENU menu);
     HMENU Detach();
-    BOOL CreateMenu() { return Attach(::CreateMenu()); }
-    BOOL CreatePopupMenu() { return Attach(::CreatePopupMenu()); }
+    // FALSE (and nothing created) while a menu is attached.
+    BOOL CreateMenu() { return m_hMenu == nullptr && Attach(::CreateMenu()); }
+    BOOL CreatePopupMenu() { return m_hMenu == nullptr && Attach(::CreatePopupMenu()); }
     BOOL DestroyMenu(); // detaches and destroys; FALSE when there is no handle
 
     virtual void DrawItem(DRAWITEMSTRUCT*) {}

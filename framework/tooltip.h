@@ -1,6 +1,8 @@
 #pragma once
 #include "framework/wnd.h"
 
+#include <commctrl.h>
+
 // A tooltip control window owned by another window; destroyed with its object.
 class CToolTipCtrl : public CWnd {
 public:

@@ -46,6 +46,9 @@ public:
 
     // Base colour handling: offers the message to the child that asks, else the default.
     HBRUSH OnCtlColor(CDC* dc, CWnd* wnd, UINT ctlType);
+    // Base measuring: a menu item goes to the menu object that holds it, a control's item to the
+    // control; else the default.
+    void OnMeasureItem(int id, MEASUREITEMSTRUCT* item);
 
     // Thin conveniences over the Win32 calls of the same names.
     BOOL ShowWindow(int cmd) { return ::ShowWindow(m_hWnd, cmd); }
@@ -62,6 +65,9 @@ public:
         return ::PostMessageA(m_hWnd, msg, wp, lp);
     }
     DWORD GetStyle() const { return static_cast<DWORD>(::GetWindowLongPtrA(m_hWnd, GWL_STYLE)); }
+    // Removes and adds style bits; non-zero flags go to SetWindowPos (e.g. SWP_FRAMECHANGED).
+    // FALSE when the style stays as it was.
+    BOOL ModifyStyle(DWORD remove, DWORD add, UINT flags = 0);
     void SetWindowText(const std::string& text) { ::SetWindowTextA(m_hWnd, text.c_str()); }
     std::string GetWindowText() const;
     BOOL IsIconic() const { return ::IsIconic(m_hWnd); }

@@ -1,0 +1,100 @@
+#include "framework/app.h"
+
+#include "framework/wnd.h"
+
+#include <vector>
+
+namespace {
+
+CWinApp* theApp = nullptr;
+
+// The executable's file name without folder and extension, read whole however long the path.
+std::string ModuleBaseName() {
+    std::vector<char> path(MAX_PATH);
+    for (;;) {
+        const DWORD length =
+            ::GetModuleFileNameA(nullptr, path.data(), static_cast<DWORD>(path.size()));
+        if (length == 0) {
+            return {};
+        }
+        if (length < path.size()) {
+            path.resize(length);
+            break;
+        }
+        path.resize(path.size() * 2);
+    }
+    std::string name(path.begin(), path.end());
+    const size_t slash = name.find_last_of("\\/");
+    if (slash != std::string::npos) {
+        name.erase(0, slash + 1);
+    }
+    const size_t dot = name.find_last_of('.');
+    if (dot != std::string::npos) {
+        name.erase(dot);
+    }
+    return name;
+}
+
+} // namespace
+
+CWinApp::CWinApp(const char* appName)
+    : m_appName(appName != nullptr ? std::string(appName) : ModuleBaseName()) {
+    if (theApp == nullptr) {
+        theApp = this;
+    }
+}
+
+CWinApp::~CWinApp() {
+    if (theApp == this) {
+        theApp = nullptr;
+    }
+}
+
+int CWinApp::Run() {
+    MSG msg{};
+    while (::GetMessageA(&msg, nullptr, 0, 0) > 0) {
+        const HWND mainWnd = m_pMainWnd != nullptr ? m_pMainWnd->GetSafeHwnd() : nullptr;
+        if (!WalkPreTranslateTree(mainWnd, &msg)) {
+            ::TranslateMessage(&msg);
+            ::DispatchMessageA(&msg);
+        }
+    }
+    return ExitInstance();
+}
+
+CWinApp* AfxGetApp() {
+    return theApp;
+}
+
+HINSTANCE AfxGetInstanceHandle() {
+    // Before the entry point has run (or without an application object) the executable is the
+    // instance.
+    if (theApp != nullptr && theApp->m_hInstance != nullptr) {
+        return theApp->m_hInstance;
+    }
+    return ::GetModuleHandleA(nullptr);
+}
+
+HINSTANCE AfxGetResourceHandle() {
+    return AfxGetInstanceHandle();
+}
+
+int AfxMessageBox(const char* text, UINT type) {
+    const HWND owner = theApp != nullptr && theApp->m_pMainWnd != nullptr
+                           ? theApp->m_pMainWnd->GetSafeHwnd()
+                           : nullptr;
+    const char* caption = theApp != nullptr ? theApp->m_appName.c_str() : nullptr;
+    return ::MessageBoxA(owner, text, caption, type);
+}
+
+int AfxWinMain(HINSTANCE instance, HINSTANCE, LPSTR, int) {
+    CWinApp* app = AfxGetApp();
+    if (app == nullptr) {
+        return -1;
+    }
+    app->m_hInstance = instance;
+    if (!app->InitInstance()) {
+        return app->ExitInstance();
+    }
+    return app->Run();
+}
