@@ -1,0 +1,59 @@
+// Helper process of the EC Windows tests.
+//   ec_test_host construct
+//       constructs an EcPort through io.dll as the program does, then creates a window and
+//       exits with kWindowCreated; a missing or unusable io.dll ends it with 0 before that.
+//   ec_test_host hold-bus READY_EVENT RELEASE_EVENT [abandon]
+//       takes the ISA bus mutex, signals READY_EVENT and keeps the mutex until RELEASE_EVENT
+//       is signalled; with "abandon" it exits still holding it.
+#include <windows.h>
+
+#include <cstring>
+
+#include "ec/ec_port.h"
+#include "ec/win/isa_bus_mutex.h"
+#include "host_exit_codes.h"
+
+namespace {
+
+int Construct() {
+    EcPort ec;
+    HWND window = CreateWindowExA(0, "STATIC", "ec_test_host", WS_OVERLAPPED, 0, 0, 10, 10, nullptr,
+                                  nullptr, GetModuleHandleA(nullptr), nullptr);
+    if (window == nullptr) {
+        return kWindowFailed;
+    }
+    DestroyWindow(window);
+    return kWindowCreated;
+}
+
+int HoldBus(const char* readyName, const char* releaseName, bool abandon) {
+    HANDLE ready = OpenEventA(EVENT_MODIFY_STATE, FALSE, readyName);
+    HANDLE release = OpenEventA(SYNCHRONIZE, FALSE, releaseName);
+    if (ready == nullptr || release == nullptr) {
+        return kHostUsage;
+    }
+    IsaBusMutex bus;
+    while (!bus.Acquire()) {
+    }
+    SetEvent(ready);
+    if (abandon) {
+        return kBusAbandoned;
+    }
+    WaitForSingleObject(release, kHostTimeoutMs);
+    bus.Release();
+    CloseHandle(ready);
+    CloseHandle(release);
+    return kBusReleased;
+}
+
+} // namespace
+
+int main(int argc, char** argv) {
+    if (argc == 2 && std::strcmp(argv[1], "construct") == 0) {
+        return Construct();
+    }
+    if ((argc == 4 || argc == 5) && std::strcmp(argv[1], "hold-bus") == 0) {
+        return HoldBus(argv[2], argv[3], argc == 5 && std::strcmp(argv[4], "abandon") == 0);
+    }
+    return kHostUsage;
+}

@@ -1,0 +1,100 @@
+#include "test_support.h"
+
+#include <atomic>
+#include <vector>
+
+std::filesystem::path ProgramFolder() {
+    std::wstring path(MAX_PATH, L'\0');
+    for (;;) {
+        const DWORD length =
+            GetModuleFileNameW(nullptr, path.data(), static_cast<DWORD>(path.size()));
+        if (length < path.size()) {
+            path.resize(length);
+            break;
+        }
+        path.resize(path.size() * 2);
+    }
+    return std::filesystem::path(path).parent_path();
+}
+
+ScratchFolder::ScratchFolder() {
+    static std::atomic<unsigned> counter{0};
+    path = std::filesystem::temp_directory_path() /
+           ("glint_ec_" + std::to_string(GetCurrentProcessId()) + "_" + std::to_string(counter++));
+    std::filesystem::create_directories(path);
+}
+
+ScratchFolder::~ScratchFolder() {
+    std::error_code ignored;
+    std::filesystem::remove_all(path, ignored);
+}
+
+ecsim::StateFile UseNewState(const std::filesystem::path& path) {
+    SetEnvironmentVariableW(L"ECSIM_STATE", path.c_str());
+    return *ecsim::OpenOrCreateState(path);
+}
+
+std::optional<DWORD> RunProgram(const std::filesystem::path& program, const std::wstring& args,
+                                const std::filesystem::path& workingFolder,
+                                const std::filesystem::path& pathPrefix) {
+    std::vector<wchar_t> savedPath(32768);
+    const DWORD savedLength =
+        GetEnvironmentVariableW(L"PATH", savedPath.data(), static_cast<DWORD>(savedPath.size()));
+    if (!pathPrefix.empty()) {
+        const std::wstring newPath = pathPrefix.wstring() + L";" + savedPath.data();
+        SetEnvironmentVariableW(L"PATH", newPath.c_str());
+    }
+    ChildProcess child(program, args, workingFolder);
+    if (!pathPrefix.empty()) {
+        SetEnvironmentVariableW(L"PATH", savedLength != 0 ? savedPath.data() : nullptr);
+    }
+    return child.Wait();
+}
+
+ChildProcess::ChildProcess(const std::filesystem::path& program, const std::wstring& args,
+                           const std::filesystem::path& workingFolder) {
+    std::wstring commandLine = L"\"" + program.wstring() + L"\" " + args;
+    STARTUPINFOW startup{};
+    startup.cb = sizeof(startup);
+    if (!CreateProcessW(program.c_str(), commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr,
+                        workingFolder.empty() ? nullptr : workingFolder.c_str(), &startup, &info)) {
+        info = {};
+    }
+}
+
+ChildProcess::~ChildProcess() {
+    if (info.hProcess != nullptr) {
+        if (WaitForSingleObject(info.hProcess, 0) == WAIT_TIMEOUT) {
+            TerminateProcess(info.hProcess, 1);
+        }
+        CloseHandle(info.hThread);
+        CloseHandle(info.hProcess);
+    }
+}
+
+std::optional<DWORD> ChildProcess::Wait() {
+    DWORD code = 0;
+    if (info.hProcess == nullptr || WaitForSingleObject(info.hProcess, 60000) != WAIT_OBJECT_0 ||
+        !GetExitCodeProcess(info.hProcess, &code)) {
+        return std::nullopt;
+    }
+    return code;
+}
+
+NamedEvent::NamedEvent(const std::string& eventName)
+    : name(eventName + "_" + std::to_string(GetCurrentProcessId())),
+      event(CreateEventA(nullptr, TRUE, FALSE, name.c_str())) {}
+
+NamedEvent::~NamedEvent() {
+    if (event != nullptr) {
+        CloseHandle(event);
+    }
+}
+
+bool NamedEvent::WaitSignalled(DWORD timeoutMs) const {
+    return WaitForSingleObject(event, timeoutMs) == WAIT_OBJECT_0;
+}
+
+void NamedEvent::Signal() const {
+    SetEvent(event);
+}

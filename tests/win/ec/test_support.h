@@ -1,0 +1,71 @@
+#pragma once
+
+#include <windows.h>
+
+#include <filesystem>
+#include <optional>
+#include <string>
+
+#include "tools/ecsim/state/ec_sim_state.h"
+
+// The folder of the running test program, where the build puts the host and io.dll.
+std::filesystem::path ProgramFolder();
+
+// A fresh folder under the temporary folder, removed with everything in it at the end.
+class ScratchFolder {
+public:
+    ScratchFolder();
+    ~ScratchFolder();
+    ScratchFolder(const ScratchFolder&) = delete;
+    ScratchFolder& operator=(const ScratchFolder&) = delete;
+
+    const std::filesystem::path& Path() const { return path; }
+    std::filesystem::path operator/(const char* name) const { return path / name; }
+
+private:
+    std::filesystem::path path;
+};
+
+// Points this process, and the processes it starts, at a simulated EC state file, created
+// with the default state; returns it opened.
+ecsim::StateFile UseNewState(const std::filesystem::path& path);
+
+// Starts a program and waits for it to end; the exit code, or nothing if it did not start or
+// did not end within a minute. pathPrefix, when given, is put in front of PATH for the child.
+std::optional<DWORD> RunProgram(const std::filesystem::path& program, const std::wstring& args,
+                                const std::filesystem::path& workingFolder,
+                                const std::filesystem::path& pathPrefix = {});
+
+// A started process, ended (if still running) and closed when its owner ends.
+class ChildProcess {
+public:
+    ChildProcess(const std::filesystem::path& program, const std::wstring& args,
+                 const std::filesystem::path& workingFolder = {});
+    ~ChildProcess();
+    ChildProcess(const ChildProcess&) = delete;
+    ChildProcess& operator=(const ChildProcess&) = delete;
+
+    bool Started() const { return info.hProcess != nullptr; }
+    // The exit code, or nothing if it did not start or did not end within a minute.
+    std::optional<DWORD> Wait();
+
+private:
+    PROCESS_INFORMATION info{};
+};
+
+// A named event, closed with its owner.
+class NamedEvent {
+public:
+    explicit NamedEvent(const std::string& eventName);
+    ~NamedEvent();
+    NamedEvent(const NamedEvent&) = delete;
+    NamedEvent& operator=(const NamedEvent&) = delete;
+
+    const std::string& Name() const { return name; }
+    bool WaitSignalled(DWORD timeoutMs) const;
+    void Signal() const;
+
+private:
+    std::string name;
+    HANDLE event;
+};
