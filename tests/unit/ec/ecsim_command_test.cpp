@@ -28,6 +28,7 @@ struct CommandRig {
 
 TEST(EcsimCommand, MissingAndDamagedStateFilesAreReportedClearly) {
     CommandRig rig;
+    EXPECT_EQ(rig.Run({"frobnicate"}), ecsim::kExitUsage);
     EXPECT_EQ(rig.Run({"status"}), ecsim::kExitMissingState);
     EXPECT_NE(rig.err.find("does not exist"), std::string::npos) << rig.err;
     EXPECT_FALSE(std::filesystem::exists(rig.temp.path));

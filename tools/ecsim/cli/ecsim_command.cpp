@@ -63,6 +63,9 @@ public:
         if (command == "init" || command == "reset") {
             return Initialise();
         }
+        if (!IsKnownCommand(command)) {
+            return Usage("unknown command: " + command);
+        }
         if (!OpenExisting()) {
             return failure;
         }
@@ -75,6 +78,16 @@ public:
     }
 
 private:
+    static bool IsKnownCommand(const std::string& command) {
+        for (const char* known : {"status", "level", "chip", "driver", "mode", "control", "peek",
+                                  "poke", "inp-high-byte", "trace", "clear-trace"}) {
+            if (command == known) {
+                return true;
+            }
+        }
+        return false;
+    }
+
     int Dispatch(const std::string& command) {
         if (command == "status" && Arity(0)) {
             return Status();
@@ -109,7 +122,7 @@ private:
         if (command == "clear-trace" && Arity(0)) {
             return Done(state->ClearTrace());
         }
-        return Usage("unknown command or wrong arguments: " + command);
+        return Usage("wrong arguments for " + command);
     }
 
     bool Arity(std::size_t count) const { return args.size() == count + 1; }
