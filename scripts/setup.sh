@@ -8,7 +8,7 @@ need_pkgs=(
   googletest
   g++-mingw-w64-x86-64-posix g++-mingw-w64-i686-posix binutils-mingw-w64
   wine wine64 wine32:i386
-  xvfb xdotool x11-utils imagemagick python3 python3-pil fonts-wqy-microhei fonts-dejavu-core
+  xvfb xdotool x11-utils imagemagick python3 python3-pil fonts-wqy-microhei fonts-dejavu-core fonts-wine
 )
 
 missing=()

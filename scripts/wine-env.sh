@@ -28,6 +28,18 @@ glint_wine_up() {
   mkdir -p "$WINEPREFIX"
   wineboot -i >/dev/null 2>&1 || true
   wineserver -w
+  glint_wine_fonts
+}
+
+# Debian's Wine does not load its own fonts; without Tahoma "MS Shell Dlg" falls back to a
+# wider font and dialogs come out larger than on Windows (and than the skin artwork).
+glint_wine_fonts() {
+  local f dest="$WINEPREFIX/drive_c/windows/Fonts"
+  mkdir -p "$dest"
+  for f in /usr/share/wine/fonts/tahoma.ttf /usr/share/wine/fonts/tahomabd.ttf; do
+    [ -e "$f" ] && [ ! -e "$dest/${f##*/}" ] && cp "$f" "$dest/"
+  done
+  return 0
 }
 
 glint_wine_down() {

@@ -1,0 +1,169 @@
+// Every shipped skin file loads the way the program loads it: icons at their own (even)
+// size with a clear ring and an opaque inside, bitmaps at their expected sizes.
+#include <windows.h>
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "button_rects.h"
+
+namespace {
+
+std::string SkinFolder(const char* name) {
+    std::vector<char> path(MAX_PATH);
+    for (;;) {
+        DWORD length = GetModuleFileNameA(nullptr, path.data(), static_cast<DWORD>(path.size()));
+        if (length < path.size()) {
+            std::string exe(path.data(), length);
+            return exe.substr(0, exe.find_last_of('\\')) + "\\" + name;
+        }
+        path.resize(path.size() * 2);
+    }
+}
+
+MeasuredRect RectOf(int id) {
+    for (const MeasuredRect& rect : kArtworkRects) {
+        if (rect.id == id) {
+            return rect;
+        }
+    }
+    ADD_FAILURE() << "no rectangle for control " << id;
+    return {};
+}
+
+// A 32-bit top-down DIB section filled with one colour, to draw an icon on.
+class Canvas {
+public:
+    Canvas(int width, int height, COLORREF fill) : width_(width) {
+        BITMAPINFO info{};
+        info.bmiHeader.biSize = sizeof info.bmiHeader;
+        info.bmiHeader.biWidth = width;
+        info.bmiHeader.biHeight = -height;
+        info.bmiHeader.biPlanes = 1;
+        info.bmiHeader.biBitCount = 32;
+        dc_ = CreateCompatibleDC(nullptr);
+        bitmap_ = CreateDIBSection(dc_, &info, DIB_RGB_COLORS, reinterpret_cast<void**>(&bits_),
+                                   nullptr, 0);
+        old_ = SelectObject(dc_, bitmap_);
+        RECT all{0, 0, width, height};
+        HBRUSH brush = CreateSolidBrush(fill);
+        FillRect(dc_, &all, brush);
+        DeleteObject(brush);
+    }
+    ~Canvas() {
+        SelectObject(dc_, old_);
+        DeleteObject(bitmap_);
+        DeleteDC(dc_);
+    }
+    Canvas(const Canvas&) = delete;
+    Canvas& operator=(const Canvas&) = delete;
+
+    HDC dc() const { return dc_; }
+    // 0x00RRGGBB, as COLORREF is not: the DIB holds BGRA bytes.
+    uint32_t At(int x, int y) const {
+        GdiFlush();
+        return bits_[y * width_ + x] & 0xFFFFFF;
+    }
+
+private:
+    int width_;
+    HDC dc_ = nullptr;
+    HBITMAP bitmap_ = nullptr;
+    HGDIOBJ old_ = nullptr;
+    uint32_t* bits_ = nullptr;
+};
+
+struct IconFile {
+    const char* name;
+    int control;
+};
+
+const IconFile kIcons[] = {
+    {"01_On_0.ico", 1000},        {"01_On_1.ico", 1000},      {"02_Static_0.ico", 1002},
+    {"03_Breath_0.ico", 1003},    {"03_Breath_1.ico", 1003},  {"04_ColorLoop_0.ico", 1004},
+    {"04_ColorLoop_1.ico", 1004}, {"05_RainBow_0.ico", 1001}, {"05_RainBow_1.ico", 1001},
+    {"06_Auto_0.ico", 1010},      {"06_Auto_1.ico", 1010},    {"06_Exit.ico", 1005},
+    {"07_Min.ico", 1006},
+};
+
+struct BitmapFile {
+    const char* name;
+    int width, height;
+};
+
+const BitmapFile kBitmaps[] = {
+    {"0_BG.bmp", 1024, 769},
+    {"Perf_P1_Blue.bmp", 300, 180},
+    {"Perf_P2_Green.bmp", 300, 180},
+    {"Perf_P3_Red.bmp", 300, 180},
+};
+
+class SkinFiles : public testing::TestWithParam<const char*> {};
+
+TEST_P(SkinFiles, IconsLoadAtTheirButtonsSizeWithAClearRing) {
+    for (const IconFile& file : kIcons) {
+        SCOPED_TRACE(file.name);
+        std::string path = SkinFolder(GetParam()) + "\\" + file.name;
+        HICON icon = static_cast<HICON>(
+            LoadImageA(nullptr, path.c_str(), IMAGE_ICON, 0, 0, LR_LOADFROMFILE));
+        ASSERT_NE(icon, nullptr) << path;
+        ICONINFO info{};
+        ASSERT_TRUE(GetIconInfo(icon, &info));
+        BITMAP colour{};
+        GetObjectA(info.hbmColor, sizeof colour, &colour);
+        DeleteObject(info.hbmColor);
+        DeleteObject(info.hbmMask);
+
+        // The button takes twice the hot spot as the icon's size: it must be the real one.
+        MeasuredRect button = RectOf(file.control);
+        int width = button.width + button.width % 2;
+        int height = button.height + button.height % 2;
+        EXPECT_EQ(static_cast<int>(info.xHotspot) * 2, width);
+        EXPECT_EQ(static_cast<int>(info.yHotspot) * 2, height);
+        EXPECT_EQ(colour.bmWidth, width);
+        EXPECT_EQ(colour.bmHeight, height);
+        EXPECT_EQ(colour.bmBitsPixel, 32);
+
+        // Drawn over two different colours: the ring shows each, the inside neither.
+        Canvas magenta(width, height, RGB(255, 0, 255));
+        Canvas green(width, height, RGB(0, 255, 0));
+        for (Canvas* canvas : {&magenta, &green}) {
+            ASSERT_TRUE(DrawIconEx(canvas->dc(), 0, 0, icon, 0, 0, 0, nullptr, DI_NORMAL));
+        }
+        const int w = button.width, h = button.height;
+        for (auto [x, y] : {std::pair{0, 0},
+                            {w / 2, 0},
+                            {w - 1, h / 2},
+                            {w / 2, h - 1},
+                            {0, h - 1},
+                            {w - 1, h - 1}}) {
+            EXPECT_EQ(magenta.At(x, y), 0xFF00FFu) << "ring pixel " << x << "," << y;
+            EXPECT_EQ(green.At(x, y), 0x00FF00u) << "ring pixel " << x << "," << y;
+        }
+        for (auto [x, y] : {std::pair{1, 1}, {w / 2, h / 2}, {w - 2, h - 2}, {w / 3, h / 4}}) {
+            EXPECT_EQ(magenta.At(x, y), green.At(x, y)) << "inside pixel " << x << "," << y;
+        }
+        DestroyIcon(icon);
+    }
+}
+
+TEST_P(SkinFiles, BitmapsLoadAtTheirSizes) {
+    for (const BitmapFile& file : kBitmaps) {
+        SCOPED_TRACE(file.name);
+        std::string path = SkinFolder(GetParam()) + "\\" + file.name;
+        HBITMAP bitmap = static_cast<HBITMAP>(
+            LoadImageA(nullptr, path.c_str(), IMAGE_BITMAP, 0, 0, LR_LOADFROMFILE));
+        ASSERT_NE(bitmap, nullptr) << path;
+        BITMAP metrics{};
+        EXPECT_EQ(GetObjectA(bitmap, sizeof metrics, &metrics), static_cast<int>(sizeof metrics));
+        EXPECT_EQ(metrics.bmWidth, file.width);
+        EXPECT_EQ(metrics.bmHeight, file.height);
+        DeleteObject(bitmap);
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(BothLanguages, SkinFiles, testing::Values("skin_EN", "skin_CN"));
+
+} // namespace
