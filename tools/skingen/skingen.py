@@ -1,0 +1,127 @@
+#!/usr/bin/python3
+"""Generates the skin folders, the application icon and the built-in background.
+
+    skingen.py ROOT [--preview DIR]
+
+writes ROOT/skins/skin_EN/*, ROOT/skins/skin_CN/*, ROOT/res/glint.ico and
+ROOT/res/builtin_bg.bmp; the same input always gives the same bytes. With --preview it
+also writes PNGs of the composed window and of the popups for a look at the result.
+"""
+import argparse
+import os
+import sys
+
+from PIL import Image
+
+import appicon
+import buttons
+import draw
+import glyphs
+import popup
+import scene
+from layout import BUTTON_RECTS, MODES, icon_size
+from winfiles import bmp_bytes, ico_bytes
+from words import SETS
+
+
+def cut_icon(image, rect, origin=(0, 0)):
+    """The icon for a button from an image holding the button's pixels at `origin`: the
+    button's pixels inside a fully transparent one-pixel ring (where the button's hover
+    and press frames are drawn), padded to an even size."""
+    x, y, w, h = rect
+    left, top = x - origin[0], y - origin[1]
+    iw, ih = icon_size(w, h)
+    pixels = image.convert('RGBA').crop((left, top, left + iw, top + ih))
+    alpha = Image.new('L', (iw, ih), 0)
+    alpha.paste(255, (1, 1, w - 1, h - 1))
+    pixels.putalpha(alpha)
+    return pixels
+
+
+def _hi_crop(image, rect):
+    x, y, w, h = rect
+    return image.crop(draw.sbox((x, y, x + w, y + h)))
+
+
+def build_set(words):
+    """File name -> bytes of one skin folder, and the composed window for a preview."""
+    base = scene.render(words)
+    full = base.copy()
+    faces = {}
+    for control, _, effect in MODES:
+        faces[control] = lambda layer, e=effect, sel=False: buttons.mode_face(
+            layer, e, words['modes'][e], words, sel)
+    faces[1006] = lambda layer: buttons.window_face(layer, glyphs.minimise)
+    faces[1005] = lambda layer: buttons.window_face(layer, glyphs.close)
+    for control, paint in faces.items():
+        x, y, _, _ = BUTTON_RECTS[control]
+        face = _hi_crop(base, BUTTON_RECTS[control])
+        paint(face)
+        full.paste(face, draw.sbox((x, y)))
+    window = draw.reduce(full).convert('RGB')
+
+    files = {'0_BG.bmp': bmp_bytes(window)}
+    icons = {}
+    for control, stem, effect in MODES:
+        rect = BUTTON_RECTS[control]
+        icons[stem + '_0.ico'] = cut_icon(window, rect)
+        lit = _hi_crop(base, rect)
+        buttons.mode_face(lit, effect, words['modes'][effect], words, True)
+        icons[stem + '_1.ico'] = cut_icon(draw.reduce(lit), rect, rect[:2])
+    test = _hi_crop(full, BUTTON_RECTS[1002])
+    buttons.test_face(test, words)
+    icons['02_Static_0.ico'] = cut_icon(draw.reduce(test), BUTTON_RECTS[1002],
+                                        BUTTON_RECTS[1002][:2])
+    icons['06_Exit.ico'] = cut_icon(window, BUTTON_RECTS[1005])
+    icons['07_Min.ico'] = cut_icon(window, BUTTON_RECTS[1006])
+    for name, image in icons.items():
+        files[name] = ico_bytes(image)
+    popups = {}
+    for level in (1, 2, 3):
+        popups[level] = popup.render(level, words)
+        files[popup.file_name(level)] = bmp_bytes(popups[level])
+    return files, window, icons, popups
+
+
+def _write(path, data):
+    os.makedirs(os.path.dirname(path), exist_ok=True)
+    with open(path, 'wb') as f:
+        f.write(data)
+
+
+def _preview(folder, name, window, icons, popups):
+    """The window with its buttons' icons laid over the background, each mode in turn
+    selected, and the three popups side by side."""
+    os.makedirs(folder, exist_ok=True)
+    window.save(os.path.join(folder, f'{name}_window.png'))
+    for control, stem, _ in MODES:
+        shot = window.convert('RGBA')
+        shot.alpha_composite(icons[stem + '_1.ico'], BUTTON_RECTS[control][:2])
+        shot.convert('RGB').save(os.path.join(folder, f'{name}_{stem}_selected.png'))
+    strip = Image.new('RGB', (3 * popups[1].width + 40, popups[1].height + 20), (40, 40, 40))
+    for level, image in popups.items():
+        strip.paste(image, (10 + (level - 1) * (image.width + 10), 10))
+    strip.save(os.path.join(folder, f'{name}_popups.png'))
+
+
+def main(argv):
+    parser = argparse.ArgumentParser(description=__doc__.splitlines()[0])
+    parser.add_argument('root', help='folder that receives skins/ and res/')
+    parser.add_argument('--preview', help='folder for preview PNGs')
+    args = parser.parse_args(argv)
+    for folder, words in SETS.items():
+        files, window, icons, popups = build_set(words)
+        for name, data in files.items():
+            _write(os.path.join(args.root, 'skins', folder, name), data)
+        if folder == 'skin_EN':
+            _write(os.path.join(args.root, 'res', 'builtin_bg.bmp'), files['0_BG.bmp'])
+        if args.preview:
+            _preview(args.preview, folder, window, icons, popups)
+    _write(os.path.join(args.root, 'res', 'glint.ico'), ico_bytes(appicon.render()))
+    if args.preview:
+        appicon.render().save(os.path.join(args.preview, 'glint_icon.png'))
+    return 0
+
+
+if __name__ == '__main__':
+    sys.exit(main(sys.argv[1:]))
