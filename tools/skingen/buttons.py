@@ -20,14 +20,14 @@ WHITE = (255, 255, 255, 255)
 
 
 def _card(layer, w, h, colours, selected):
-    box = (3, 3, w - 3, h - 3)
-    radius = 11
+    box = (1, 1, w - 1, h - 1)
+    radius = 3
     size = layer.size
     body = draw.rounded_mask(size, box, radius)
     edge = draw.ring_mask(size, box, radius, 2 if selected else 1)
     if selected:
         draw.glow(layer, draw.horizontal_gradient(size, colours), edge, 4, 1.3)
-        tint = draw.horizontal_gradient(size, [draw.with_alpha(c, 60) for c in colours])
+        tint = draw.horizontal_gradient(size, [draw.with_alpha(c, 45) for c in colours])
         draw.paint(layer, (10, 12, 20, 170), body)
         draw.paint(layer, tint, body)
         shade = draw.vertical_gradient(size, [(0, 0, 0, 0), (0, 0, 0, 90)])
@@ -76,9 +76,9 @@ def mode_face(layer, effect, label, words, selected):
 def window_face(layer, glyph):
     """MIN and Exit: a quiet light glyph on a faint card."""
     w, h = layer.size[0] / draw.SCALE, layer.size[1] / draw.SCALE
-    box = (6, 6, w - 6, h - 6)
-    draw.paint(layer, (255, 255, 255, 12), draw.rounded_mask(layer.size, box, 9))
-    draw.paint(layer, (255, 255, 255, 26), draw.ring_mask(layer.size, box, 9, 1))
+    box = (1, 1, w - 1, h - 1)
+    draw.paint(layer, draw.vertical_gradient(layer.size, [(255, 255, 255, 16), (255, 255, 255, 6)]),
+               draw.rounded_mask(layer.size, box, 3))
     for mask, _ in glyph(layer.size, w / 2, h / 2, 7):
         draw.paint(layer, (214, 221, 232, 255), mask)
 

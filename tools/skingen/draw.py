@@ -6,7 +6,7 @@ pixels; the helpers scale them.
 """
 import colorsys
 
-from PIL import Image, ImageDraw, ImageFilter
+from PIL import Image, ImageChops, ImageDraw, ImageFilter
 
 from fontset import font
 
@@ -88,15 +88,9 @@ def paint(layer, fill, mask):
     if isinstance(fill, tuple):
         source = Image.new('RGBA', layer.size, fill)
     else:
-        source = fill
-    top = Image.new('RGBA', layer.size, (0, 0, 0, 0))
-    top.paste(source, (0, 0), _scaled_alpha(source, mask))
-    layer.alpha_composite(top)
-
-
-def _scaled_alpha(source, mask):
-    alpha = source.getchannel('A')
-    return Image.composite(alpha, Image.new('L', mask.size, 0), mask) if mask else alpha
+        source = fill.copy()
+    source.putalpha(ImageChops.multiply(source.getchannel('A'), mask))
+    layer.alpha_composite(source)
 
 
 def glow(layer, fill, mask, radius, strength=1.0):

@@ -60,7 +60,7 @@ def _header(scene, words):
 
     _local(scene, (30, 24, 74, 68), mark, 20)
     draw.spaced_text(scene, 84, 54, words['title'], words['font-bold'], 24, (241, 245, 249, 255),
-                 words['title-spacing'], words['bold'])
+                 words['title-spacing'], words['title-bold'])
     draw.text(scene, (85, 78), words['subtitle'], words['font'], 13, MUTED)
     rule = draw.shape_mask(scene.size, lambda d: d.rectangle(draw.sbox((40, 104, 979, 105)),
                                                              fill=255))
@@ -146,6 +146,14 @@ def _vignette(scene):
     scene.alpha_composite(shade.filter(ImageFilter.GaussianBlur(s(120))))
 
 
+def _edge(scene):
+    """A faint line round the borderless window, so that it ends cleanly on any desktop."""
+    w, h = WINDOW_SIZE
+    edge = draw.shape_mask(scene.size, lambda d: d.rectangle((0, 0, s(w) - 1, s(h) - 1),
+                                                             outline=255, width=s(1)))
+    draw.paint(scene, (255, 255, 255, 36), edge)
+
+
 def render(words):
     """The scene at supersampled size, everything but the button faces."""
     scene = Image.new('RGBA', (s(BACKGROUND_SIZE[0]), s(BACKGROUND_SIZE[1])), BOTTOM)
@@ -154,4 +162,5 @@ def render(words):
     _keyboard(scene)
     _header(scene, words)
     _panel(scene, words)
+    _edge(scene)
     return scene

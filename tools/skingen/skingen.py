@@ -89,15 +89,33 @@ def _write(path, data):
         f.write(data)
 
 
+# The system button-face colour under Wine's default scheme: the skinned buttons fill their
+# face with it before drawing the icon, so it shows in each icon's clear ring.
+BUTTON_FACE = (245, 245, 245)
+
+
+def _compose(window, icons_by_control):
+    """The window as the program shows it: each button's face, then its icon."""
+    shot = window.convert('RGBA')
+    for control, icon in icons_by_control.items():
+        x, y, w, h = BUTTON_RECTS[control]
+        shot.paste(BUTTON_FACE, (x, y, x + w, y + h))
+        shot.alpha_composite(icon.crop((0, 0, w, h)), (x, y))
+    return shot.convert('RGB')
+
+
 def _preview(folder, name, window, icons, popups):
     """The window with its buttons' icons laid over the background, each mode in turn
     selected, and the three popups side by side."""
     os.makedirs(folder, exist_ok=True)
-    window.save(os.path.join(folder, f'{name}_window.png'))
+    plain = {control: icons[stem + '_0.ico'] for control, stem, _ in MODES}
+    plain[1005] = icons['06_Exit.ico']
+    plain[1006] = icons['07_Min.ico']
+    _compose(window, plain).save(os.path.join(folder, f'{name}_window.png'))
     for control, stem, _ in MODES:
-        shot = window.convert('RGBA')
-        shot.alpha_composite(icons[stem + '_1.ico'], BUTTON_RECTS[control][:2])
-        shot.convert('RGB').save(os.path.join(folder, f'{name}_{stem}_selected.png'))
+        shown = dict(plain)
+        shown[control] = icons[stem + '_1.ico']
+        _compose(window, shown).save(os.path.join(folder, f'{name}_{stem}_selected.png'))
     strip = Image.new('RGB', (3 * popups[1].width + 40, popups[1].height + 20), (40, 40, 40))
     for level, image in popups.items():
         strip.paste(image, (10 + (level - 1) * (image.width + 10), 10))

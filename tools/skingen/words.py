@@ -4,6 +4,7 @@ EN = {
     'font': 'latin',
     'font-bold': 'latin-bold',
     'bold': 0.0,
+    'title-bold': 0.0,
     'title': 'GLINT CONTROLS',
     'title-spacing': 3.0,
     'subtitle': 'Keyboard lighting and performance',
@@ -26,6 +27,7 @@ CN = {
     'font-bold': 'cjk',
     # WenQuanYi has no bold face: a thin outline of the glyphs stands in for it.
     'bold': 0.35,
+    'title-bold': 0.6,
     'title': 'GLINT 灯光控制',
     'title-spacing': 2.0,
     'subtitle': '键盘灯光与性能模式',
