@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "button_rects.h"
+#include "resource.h"
 
 namespace {
 
@@ -161,6 +162,50 @@ TEST_P(SkinFiles, BitmapsLoadAtTheirSizes) {
         EXPECT_EQ(metrics.bmWidth, file.width);
         EXPECT_EQ(metrics.bmHeight, file.height);
         DeleteObject(bitmap);
+    }
+}
+
+// The plain icons are cut from the background: drawn at their buttons over it, their
+// inside must continue it pixel for pixel (catching flipped, shifted or stale art).
+TEST_P(SkinFiles, PlainIconsContinueTheBackgroundSeamlessly) {
+    std::string folder = SkinFolder(GetParam());
+    HBITMAP background = static_cast<HBITMAP>(
+        LoadImageA(nullptr, (folder + "\\0_BG.bmp").c_str(), IMAGE_BITMAP, 0, 0, LR_LOADFROMFILE));
+    ASSERT_NE(background, nullptr);
+    MeasuredRect window = RectOf(IDD_MAIN);
+    Canvas scene(window.width, window.height, RGB(0, 0, 0));
+    Canvas withIcons(window.width, window.height, RGB(0, 0, 0));
+    HDC source = CreateCompatibleDC(nullptr);
+    HGDIOBJ old = SelectObject(source, background);
+    for (Canvas* canvas : {&scene, &withIcons}) {
+        BitBlt(canvas->dc(), 0, 0, window.width, window.height, source, 0, 0, SRCCOPY);
+    }
+    SelectObject(source, old);
+    DeleteDC(source);
+    DeleteObject(background);
+
+    const IconFile plain[] = {{"01_On_0.ico", IDC_ON},
+                              {"03_Breath_0.ico", IDC_BREATH},
+                              {"04_ColorLoop_0.ico", IDC_COLORLOOP},
+                              {"05_RainBow_0.ico", IDC_RAINBOW},
+                              {"06_Auto_0.ico", IDC_AUTO},
+                              {"06_Exit.ico", IDC_EXIT},
+                              {"07_Min.ico", IDC_MIN}};
+    for (const IconFile& file : plain) {
+        SCOPED_TRACE(file.name);
+        HICON icon = static_cast<HICON>(LoadImageA(nullptr, (folder + "\\" + file.name).c_str(),
+                                                   IMAGE_ICON, 0, 0, LR_LOADFROMFILE));
+        ASSERT_NE(icon, nullptr);
+        MeasuredRect button = RectOf(file.control);
+        DrawIconEx(withIcons.dc(), button.left, button.top, icon, 0, 0, 0, nullptr, DI_NORMAL);
+        DestroyIcon(icon);
+        int mismatches = 0;
+        for (int y = button.top + 1; y < button.top + button.height - 1; ++y) {
+            for (int x = button.left + 1; x < button.left + button.width - 1; ++x) {
+                mismatches += scene.At(x, y) != withIcons.At(x, y);
+            }
+        }
+        EXPECT_EQ(mismatches, 0);
     }
 }
 
