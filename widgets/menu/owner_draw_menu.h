@@ -61,7 +61,6 @@ public:
 private:
     void DrawItemClassic(DRAWITEMSTRUCT* item);
     void DrawItemXp(DRAWITEMSTRUCT* item);
-    void ReplaceRecordText(CMenuItemRecord& record, const std::string& text);
 
     std::vector<std::unique_ptr<CMenuItemRecord>> records_;
     std::vector<HMENU> subMenus_;

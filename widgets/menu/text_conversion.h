@@ -1,0 +1,7 @@
+#pragma once
+#include <string>
+
+// Conversions between item texts (wide) and the program's narrow strings, in the thread's ANSI
+// code page. A null input or a failed conversion gives an empty string.
+std::wstring NarrowToWide(const char* text);
+std::string WideToNarrow(const std::wstring& text);
