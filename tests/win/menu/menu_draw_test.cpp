@@ -182,8 +182,25 @@ TEST_F(MenuDrawing, GrayedXpItemIsNeverHighlighted) {
     EXPECT_EQ(canvas.Count(text, kMenuText), 0);
 }
 
+// Gives a system colour another value for one test.
+class ScopedSysColor {
+public:
+    ScopedSysColor(int index, COLORREF color) : index_(index), saved_(::GetSysColor(index)) {
+        ::SetSysColors(1, &index_, &color);
+    }
+    ScopedSysColor(const ScopedSysColor&) = delete;
+    ScopedSysColor& operator=(const ScopedSysColor&) = delete;
+    ~ScopedSysColor() { ::SetSysColors(1, &index_, &saved_); }
+
+private:
+    int index_;
+    COLORREF saved_;
+};
+
 TEST_F(MenuDrawing, GrayedClassicTextIsEmbossed) {
-    ASSERT_NE(kLight, kMenu);
+    // The light copy only shows on a menu colour other than the light one.
+    ScopedSysColor menuColor(COLOR_MENU, RGB(212, 208, 200));
+    ASSERT_NE(::GetSysColor(COLOR_MENU), kLight);
     ScopedLook look(1, false);
     Canvas canvas(160, 24, kUntouched);
     Draw(canvas, 5, ODS_GRAYED);
