@@ -140,6 +140,25 @@ TEST(MenuItems, ResyncKeepsPopupRecordsAndTakesInNewPopups) {
     EXPECT_TRUE(IsOwnerDrawn(menu, 1));
 }
 
+TEST(MenuItems, DestroyAllForgetsEveryPopupButDeletesOnlyItsOwn) {
+    COwnerDrawMenu parent;
+    ASSERT_TRUE(parent.CreatePopupMenu());
+    COwnerDrawMenu child;
+    ASSERT_TRUE(child.CreatePopupMenu());
+    child.AddItem(0, 1, L"Leaf");
+    const HMENU childHandle = child.GetSafeHmenu();
+    parent.AddItem(MF_POPUP, reinterpret_cast<UINT_PTR>(childHandle), L"&Child");
+    parent.AddItem(MF_POPUP, reinterpret_cast<UINT_PTR>(childHandle), L"&Again");
+    EXPECT_TRUE(COwnerDrawMenu::IsKnownMenu(childHandle));
+    EXPECT_EQ(parent.SubMenus().size(), 2u);
+
+    EXPECT_TRUE(parent.DestroyAll());
+    EXPECT_FALSE(COwnerDrawMenu::IsKnownMenu(childHandle));
+    // The child object was made by someone else, who still owns it.
+    EXPECT_EQ(child.Records().size(), 1u);
+    EXPECT_EQ(CMenu::FromHandlePermanent(childHandle), &child);
+}
+
 class PadAccelerators : public ::testing::Test {
 protected:
     PadAccelerators() : dc_(::GetDC(nullptr)) {
