@@ -50,8 +50,6 @@ public:
 
     const std::vector<std::unique_ptr<CMenuItemRecord>>& Records() const { return records_; }
     const std::vector<HMENU>& SubMenus() const { return subMenus_; }
-    int IconWidth() const { return iconWidth_; }
-    int IconHeight() const { return iconHeight_; }
 
     static bool DrawClassicCheckBox(const RECT& box, CDC& dc, bool selected, bool radio);
     static bool DrawXpCheckBox(COLORREF highlight, const RECT& box, CDC& dc, bool radio);
