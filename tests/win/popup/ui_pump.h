@@ -1,0 +1,13 @@
+#pragma once
+#include <windows.h>
+
+#include <chrono>
+#include <functional>
+
+// Runs this thread's messages until done() holds or the timeout passes; returns done().
+// Timeouts are generous bounds, not expectations of speed.
+bool PumpUntil(const std::function<bool()>& done,
+               std::chrono::milliseconds timeout = std::chrono::seconds(10));
+
+// The colour of a pixel of a window's client area, read back from the window's own surface.
+COLORREF ClientPixel(HWND hwnd, int x, int y);
