@@ -2,11 +2,15 @@
 
 #include "framework/dc.h"
 
-bool PumpUntil(const std::function<bool()>& done, std::chrono::milliseconds timeout) {
+bool PumpUntil(const std::function<bool()>& done, std::chrono::milliseconds timeout,
+               const std::function<void(const MSG&)>& observe) {
     const auto deadline = std::chrono::steady_clock::now() + timeout;
     for (;;) {
         MSG msg;
         while (::PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) {
+            if (observe) {
+                observe(msg);
+            }
             ::TranslateMessage(&msg);
             ::DispatchMessageA(&msg);
         }
