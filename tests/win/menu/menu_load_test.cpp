@@ -153,6 +153,24 @@ TEST(MenuLoad, MalformedOrMissingTemplatesFailAndKeepTheMenu) {
     EXPECT_EQ(MenuClass().knownMenus.size(), knownBefore + 3);
 }
 
+TEST(MenuLoad, PopupsAddedToALoadedBarAreShownAsPlainStringsToo) {
+    COwnerDrawMenu menu;
+    ASSERT_TRUE(menu.LoadFromResource(IDM_NESTED));
+    CMenu extra;
+    ASSERT_TRUE(extra.CreatePopupMenu());
+    // The bar destroys the pop-up with itself.
+    const HMENU extraHandle = extra.Detach();
+    EXPECT_TRUE(menu.AddItem(MF_POPUP, reinterpret_cast<UINT_PTR>(extraHandle), L"&Extra"));
+
+    const HMENU bar = menu.GetSafeHmenu();
+    ASSERT_EQ(::GetMenuItemCount(bar), 3);
+    EXPECT_EQ(ItemType(bar, 2) & MFT_OWNERDRAW, 0u);
+    EXPECT_EQ(BarText(bar, 2), "&Extra");
+    EXPECT_EQ(::GetSubMenu(bar, 2), extraHandle);
+    EXPECT_EQ(menu.Records()[2]->flags, UINT(MF_BYPOSITION | MF_POPUP));
+    EXPECT_EQ(menu.FirstRecordPosition(), 0);
+}
+
 TEST(MenuLoad, OnlyTheLowWordOfANumericIdCounts) {
     COwnerDrawMenu menu;
     EXPECT_TRUE(menu.LoadFromResource(0x10000u | IDM_NESTED));
