@@ -1,4 +1,4 @@
-// How a window object routes the messages that the framework treats specially: commands, control
+// How a window object routes the messages that take a path of their own: commands, control
 // colours, owner-draw and measure requests, and their reflection back to the child that sent them.
 #include "framework/app.h"
 #include "framework/dc.h"
