@@ -1,6 +1,7 @@
 #include "test_support.h"
 
 #include <atomic>
+#include <cstdio>
 #include <vector>
 
 std::filesystem::path ProgramFolder() {
@@ -56,10 +57,19 @@ ChildProcess::ChildProcess(const std::filesystem::path& program, const std::wstr
     std::wstring commandLine = L"\"" + program.wstring() + L"\" " + args;
     STARTUPINFOW startup{};
     startup.cb = sizeof(startup);
-    if (!CreateProcessW(program.c_str(), commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr,
-                        workingFolder.empty() ? nullptr : workingFolder.c_str(), &startup, &info)) {
+    // Under Wine on a loaded machine a start was once refused outright on a fresh prefix; a few
+    // tries keep that from reading as the host's exit, and the error is reported if it persists.
+    for (int attempt = 0; attempt < 5; ++attempt) {
+        if (CreateProcessW(program.c_str(), commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr,
+                           workingFolder.empty() ? nullptr : workingFolder.c_str(), &startup,
+                           &info)) {
+            return;
+        }
         info = {};
+        startError = GetLastError();
+        Sleep(200);
     }
+    std::fprintf(stderr, "could not start %ls: error %lu\n", program.c_str(), startError);
 }
 
 ChildProcess::~ChildProcess() {

@@ -51,6 +51,7 @@ public:
 
 private:
     PROCESS_INFORMATION info{};
+    DWORD startError = 0;
 };
 
 // A named event, closed with its owner.
