@@ -1,0 +1,152 @@
+#include "test_support.h"
+
+namespace button_test {
+
+bool PumpUntil(const std::function<bool()>& done, DWORD timeoutMs) {
+    const DWORD start = ::GetTickCount();
+    while (!done()) {
+        if (::GetTickCount() - start > timeoutMs) {
+            return false;
+        }
+        PumpPending();
+        ::MsgWaitForMultipleObjects(0, nullptr, FALSE, 10, QS_ALLINPUT);
+    }
+    return true;
+}
+
+void PumpPending() {
+    MSG msg;
+    while (::PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) {
+        ::TranslateMessage(&msg);
+        ::DispatchMessageA(&msg);
+    }
+}
+
+bool NeedsPaint(HWND window) {
+    return ::GetUpdateRect(window, nullptr, FALSE) != FALSE;
+}
+
+void PaintNow(HWND window) {
+    ::UpdateWindow(window);
+}
+
+HICON MakeIcon(int width, int height, const std::vector<COLORREF>& pixels) {
+    std::vector<DWORD> bgra(pixels.size());
+    for (size_t i = 0; i < pixels.size(); ++i) {
+        bgra[i] = (GetRValue(pixels[i]) << 16) | (GetGValue(pixels[i]) << 8) | GetBValue(pixels[i]);
+    }
+    const std::vector<BYTE> maskBits(static_cast<size_t>((width + 15) / 16 * 2 * height), 0);
+    ICONINFO info{};
+    info.fIcon = TRUE;
+    info.hbmColor = ::CreateBitmap(width, height, 1, 32, bgra.data());
+    info.hbmMask = ::CreateBitmap(width, height, 1, 1, maskBits.data());
+    const HICON icon = ::CreateIconIndirect(&info);
+    ::DeleteObject(info.hbmColor);
+    ::DeleteObject(info.hbmMask);
+    return icon;
+}
+
+HICON MakeSolidIcon(int size, COLORREF colour) {
+    return MakeIcon(size, size, std::vector<COLORREF>(static_cast<size_t>(size * size), colour));
+}
+
+std::vector<COLORREF> IconPixels(HICON icon, int width, int height) {
+    std::vector<COLORREF> pixels;
+    ICONINFO info{};
+    if (!::GetIconInfo(icon, &info)) {
+        return pixels;
+    }
+    BITMAPINFO request{};
+    request.bmiHeader.biSize = sizeof(BITMAPINFOHEADER);
+    request.bmiHeader.biWidth = width;
+    request.bmiHeader.biHeight = -height; // top-down
+    request.bmiHeader.biPlanes = 1;
+    request.bmiHeader.biBitCount = 32;
+    request.bmiHeader.biCompression = BI_RGB;
+    std::vector<DWORD> bgra(static_cast<size_t>(width * height));
+    const HDC screen = ::GetDC(nullptr);
+    const int rows = info.hbmColor == nullptr ? 0
+                                              : ::GetDIBits(screen, info.hbmColor, 0, height,
+                                                            bgra.data(), &request, DIB_RGB_COLORS);
+    ::ReleaseDC(nullptr, screen);
+    ::DeleteObject(info.hbmColor);
+    ::DeleteObject(info.hbmMask);
+    if (rows != height) {
+        return pixels;
+    }
+    for (DWORD p : bgra) {
+        pixels.push_back(RGB((p >> 16) & 0xFF, (p >> 8) & 0xFF, p & 0xFF));
+    }
+    return pixels;
+}
+
+Canvas::Canvas(int width, int height) : width_(width), height_(height) {
+    BITMAPINFO info{};
+    info.bmiHeader.biSize = sizeof(BITMAPINFOHEADER);
+    info.bmiHeader.biWidth = width;
+    info.bmiHeader.biHeight = -height;
+    info.bmiHeader.biPlanes = 1;
+    info.bmiHeader.biBitCount = 32;
+    info.bmiHeader.biCompression = BI_RGB;
+    void* bits = nullptr;
+    dc_ = ::CreateCompatibleDC(nullptr);
+    bitmap_ = ::CreateDIBSection(dc_, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
+    bits_ = static_cast<const DWORD*>(bits);
+    previous_ = ::SelectObject(dc_, bitmap_);
+}
+
+Canvas::~Canvas() {
+    ::SelectObject(dc_, previous_);
+    ::DeleteObject(bitmap_);
+    ::DeleteDC(dc_);
+}
+
+COLORREF Canvas::Pixel(int x, int y) const {
+    ::GdiFlush();
+    const DWORD p = bits_[y * width_ + x];
+    return RGB((p >> 16) & 0xFF, (p >> 8) & 0xFF, p & 0xFF);
+}
+
+void Canvas::Fill(COLORREF colour) {
+    const RECT all{0, 0, width_, height_};
+    const HBRUSH brush = ::CreateSolidBrush(colour);
+    ::FillRect(dc_, &all, brush);
+    ::DeleteObject(brush);
+}
+
+void DrawInto(CSkinButton& button, Canvas& canvas, UINT itemState) {
+    DRAWITEMSTRUCT item{};
+    item.CtlType = ODT_BUTTON;
+    item.CtlID = static_cast<UINT>(::GetDlgCtrlID(button.GetSafeHwnd()));
+    item.itemAction = ODA_DRAWENTIRE;
+    item.itemState = itemState;
+    item.hwndItem = button.GetSafeHwnd();
+    item.hDC = canvas.dc();
+    item.rcItem = RECT{0, 0, canvas.width(), canvas.height()};
+    button.DrawItem(&item);
+}
+
+void MoveMouseTo(POINT screen) {
+    INPUT input{};
+    input.type = INPUT_MOUSE;
+    // Targets are window centres, so the rounding of the normalised position does not matter.
+    input.mi.dx = ::MulDiv(screen.x, 65535, ::GetSystemMetrics(SM_CXSCREEN) - 1);
+    input.mi.dy = ::MulDiv(screen.y, 65535, ::GetSystemMetrics(SM_CYSCREEN) - 1);
+    input.mi.dwFlags = MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE;
+    ::SendInput(1, &input, sizeof input);
+}
+
+void LeftButton(bool down) {
+    INPUT input{};
+    input.type = INPUT_MOUSE;
+    input.mi.dwFlags = down ? MOUSEEVENTF_LEFTDOWN : MOUSEEVENTF_LEFTUP;
+    ::SendInput(1, &input, sizeof input);
+}
+
+POINT CentreOf(HWND window) {
+    RECT rect{};
+    ::GetWindowRect(window, &rect);
+    return POINT{(rect.left + rect.right) / 2, (rect.top + rect.bottom) / 2};
+}
+
+} // namespace button_test
