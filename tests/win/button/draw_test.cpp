@@ -82,7 +82,7 @@ protected:
     void SetUp() override {
         ButtonDialogTest::SetUp();
         // A font without smoothing, so that text pixels have exactly the text colour.
-        font_ = ::CreateFontA(-24, 0, 0, 0, FW_BOLD, FALSE, FALSE, FALSE, DEFAULT_CHARSET, 0, 0,
+        font_ = ::CreateFontA(-14, 0, 0, 0, FW_BOLD, FALSE, FALSE, FALSE, DEFAULT_CHARSET, 0, 0,
                               NONANTIALIASED_QUALITY, 0, "Tahoma");
         ::SelectObject(canvas.dc(), font_);
     }

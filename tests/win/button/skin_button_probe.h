@@ -1,7 +1,8 @@
 #pragma once
 #include "widgets/button/skin_button.h"
 
-// Opens the button's state to the tests and counts the mouse moves it has handled.
+// Opens the button's state to the tests and counts the mouse moves it has handled and the faces it
+// has painted.
 class SkinButtonProbe : public CSkinButton {
 public:
     using CSkinButton::bitmaps;
@@ -19,5 +20,11 @@ public:
         return CSkinButton::WindowProc(message, wParam, lParam);
     }
 
+    DWORD PaintFace(CDC* dc, const RECT* rect) override {
+        ++facesPainted;
+        return CSkinButton::PaintFace(dc, rect);
+    }
+
     int mouseMoves = 0;
+    int facesPainted = 0;
 };
