@@ -11,6 +11,8 @@ public:
     using CSkinButton::icons;
     using CSkinButton::isCheckBox;
     using CSkinButton::isDefault;
+    using CSkinButton::menu;
+    using CSkinButton::menuPushed;
     using CSkinButton::toolTip;
 
     LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override {

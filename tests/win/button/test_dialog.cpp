@@ -6,6 +6,8 @@ BEGIN_MESSAGE_MAP(ButtonTestDialog, CDialog)
     ON_BN_CLICKED(IDC_FLAT_BUTTON, &ButtonTestDialog::OnFlatClicked)
     ON_BN_CLICKED(IDC_SECOND_BUTTON, &ButtonTestDialog::OnSecondClicked)
     ON_BN_CLICKED(IDC_CHECK_BUTTON, &ButtonTestDialog::OnCheckClicked)
+    ON_COMMAND(ID_MENU_FIRST, &ButtonTestDialog::OnMenuFirst)
+    ON_COMMAND(ID_MENU_SECOND, &ButtonTestDialog::OnMenuSecond)
 END_MESSAGE_MAP()
 // clang-format on
 

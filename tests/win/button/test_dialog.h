@@ -20,7 +20,8 @@ public:
     SkinButtonProbe defaultButton;
     SkinButtonProbe hiddenButton;
 
-    std::map<UINT, int> clicks; // control id -> click commands that reached the dialog's table
+    std::map<UINT, int> clicks;   // control id -> click commands that reached the dialog's table
+    std::map<UINT, int> commands; // menu command id -> commands received
     COLORREF background = RGB(255, 255, 255);
 
 protected:
@@ -30,5 +31,7 @@ private:
     void OnFlatClicked() { ++clicks[IDC_FLAT_BUTTON]; }
     void OnSecondClicked() { ++clicks[IDC_SECOND_BUTTON]; }
     void OnCheckClicked() { ++clicks[IDC_CHECK_BUTTON]; }
+    void OnMenuFirst() { ++commands[ID_MENU_FIRST]; }
+    void OnMenuSecond() { ++commands[ID_MENU_SECOND]; }
     LRESULT OnEraseBackground(WPARAM dc, LPARAM);
 };
