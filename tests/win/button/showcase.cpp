@@ -48,6 +48,7 @@ int main(int argc, char** argv) {
     ::InitCommonControlsEx(&controls);
 
     ButtonTestDialog dialog;
+    dialog.background = RGB(60, 80, 110); // dark, so that the white frame edges show
     if (!dialog.Open()) {
         return 1;
     }
