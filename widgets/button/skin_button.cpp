@@ -38,10 +38,7 @@ void CSkinButton::PreSubclassWindow() {
     if (type == BS_DEFPUSHBUTTON) {
         isDefault = TRUE;
     }
-    const LONG_PTR style = ::GetWindowLongPtrA(m_hWnd, GWL_STYLE);
-    ::SetWindowLongPtrA(m_hWnd, GWL_STYLE, (style & ~LONG_PTR{kButtonTypeMask}) | BS_OWNERDRAW);
-    ::SetWindowPos(m_hWnd, nullptr, 0, 0, 0, 0,
-                   SWP_NOMOVE | SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE | SWP_FRAMECHANGED);
+    ModifyStyle(kButtonTypeMask, BS_OWNERDRAW, SWP_FRAMECHANGED);
     CButton::PreSubclassWindow();
 }
 

@@ -1,9 +1,4 @@
 #pragma once
-// The tooltip wrapper uses the common-controls messages without including their header.
-#include <windows.h>
-
-#include <commctrl.h>
-
 #include "framework/button.h"
 #include "framework/dc.h"
 #include "framework/gdi.h"
@@ -11,6 +6,8 @@
 #include "widgets/button/core/image_placement.h"
 #include "widgets/button/owned_handle.h"
 #include "widgets/menu/owner_draw_menu.h"
+
+#include <windows.h>
 
 #include <cstdint>
 
