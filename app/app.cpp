@@ -1,0 +1,40 @@
+#include "app/app.h"
+
+#include <windows.h>
+
+#include <commctrl.h>
+
+#include "ui/main_dialog.h"
+
+namespace {
+
+constexpr UINT kHelpCommand = 0xE146; // the framework's standard help command
+
+} // namespace
+
+BEGIN_MESSAGE_MAP(CZUQ_RGB_LED_ToolApp, CWinApp)
+ON_COMMAND(kHelpCommand, &CWinApp::OnHelp)
+END_MESSAGE_MAP()
+
+CZUQ_RGB_LED_ToolApp::CZUQ_RGB_LED_ToolApp() : CWinApp(nullptr) {}
+
+BOOL CZUQ_RGB_LED_ToolApp::InitInstance() {
+    INITCOMMONCONTROLSEX controls{};
+    controls.dwSize = sizeof(controls);
+    controls.dwICC = ICC_WIN95_CLASSES;
+    ::InitCommonControlsEx(&controls);
+
+    CWinApp::InitInstance();
+    AfxEnableControlContainer();
+    SetRegistryKey("Local AppWizard-Generated Applications");
+
+    // Constructing the window binds io.dll; without it the process ends here, before any window.
+    CZUQ_RGB_LED_ToolDlg mainWindow;
+    m_pMainWnd = &mainWindow;
+    mainWindow.DoModal();
+    m_pMainWnd = nullptr;
+    // No message loop of the application's own follows the main window.
+    return FALSE;
+}
+
+CZUQ_RGB_LED_ToolApp theApp;
