@@ -1,0 +1,66 @@
+#include "ec_sim.h"
+
+#include <system_error>
+#include <utility>
+
+#include "ec/ec_registers.h"
+
+namespace e2e {
+
+namespace {
+
+constexpr std::uint16_t Register(std::int32_t offset) {
+    return static_cast<std::uint16_t>(ec::kRecognisedRegisterBase + offset);
+}
+
+} // namespace
+
+EcSim::EcSim(std::filesystem::path statePath, ecsim::StateFile stateFile)
+    : path(std::move(statePath)), file(std::move(stateFile)), state(file) {}
+
+std::unique_ptr<EcSim> EcSim::Create(const std::filesystem::path& path, std::uint8_t powerLevel) {
+    std::error_code ignored;
+    std::filesystem::remove(path, ignored);
+    auto file = ecsim::OpenOrCreateState(path);
+    if (!file) {
+        return nullptr;
+    }
+    std::unique_ptr<EcSim> sim(new EcSim(path, std::move(*file)));
+    if (!sim->state.IsValid() || !sim->SetPowerLevel(powerLevel)) {
+        return nullptr;
+    }
+    return sim;
+}
+
+std::optional<std::uint8_t> EcSim::ModeRegister() const {
+    return Peek(Register(ec::kModeRegisterOffset));
+}
+
+std::optional<std::uint8_t> EcSim::ControlByte() const {
+    return Peek(Register(ec::kControlByteOffset));
+}
+
+bool EcSim::SetControlByte(std::uint8_t value) {
+    return Poke(Register(ec::kControlByteOffset), value);
+}
+
+bool EcSim::SetPowerLevel(std::uint8_t level) {
+    return Poke(Register(ec::kPowerLevelOffset), level);
+}
+
+std::vector<ecsim::EcAccess> EcSim::Accesses() const {
+    const auto trace = state.Trace();
+    return trace ? ecsim::DecodeEcAccesses(*trace) : std::vector<ecsim::EcAccess>{};
+}
+
+std::vector<ecsim::EcAccess> EcSim::WritesSince(std::uint64_t timeNs) const {
+    std::vector<ecsim::EcAccess> writes;
+    for (const ecsim::EcAccess& access : Accesses()) {
+        if (access.access == ecsim::PortAccess::Write && access.timeNs >= timeNs) {
+            writes.push_back(access);
+        }
+    }
+    return writes;
+}
+
+} // namespace e2e

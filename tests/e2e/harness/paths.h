@@ -1,0 +1,17 @@
+#pragma once
+#include <filesystem>
+#include <string>
+
+namespace e2e {
+
+// A Unix path as this Wine process names it (through its drive mapping).
+std::filesystem::path FromUnixPath(const std::string& unixPath);
+
+// glint.exe as built, with its skins and the simulated io.dll beside it.
+std::filesystem::path BuiltProgram();
+// A file under build/artifacts/<architecture>/ (the folder is created); screenshots go there.
+std::filesystem::path ArtifactPath(const std::string& name);
+// A new empty folder for one test, under Wine's temporary folder.
+std::filesystem::path NewTempFolder(const std::string& prefix);
+
+} // namespace e2e
