@@ -10,6 +10,7 @@
 #include "ui/core/key_filter.h"
 #include "ui/core/skin_folder.h"
 #include "ui/core/window_title.h"
+#include "ui/exe_path.h"
 #include "ui/skin_images.h"
 #include "ui/taskbar_created.h"
 
@@ -68,10 +69,7 @@ BOOL CZUQ_RGB_LED_ToolDlg::OnInitDialog() {
     }
     SetWindowText(MainWindowTitle());
 
-    exeFolder = FolderOfPath(ReadWholeString([](char* buffer, std::size_t capacity) {
-        return static_cast<std::size_t>(
-            ::GetModuleFileNameA(nullptr, buffer, static_cast<DWORD>(capacity)));
-    }));
+    exeFolder = FolderOfPath(ExecutablePath());
     languageId = ::GetSystemDefaultLangID();
     skinFolder = SkinFolderFor(exeFolder, languageId);
 

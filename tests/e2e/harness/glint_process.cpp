@@ -1,7 +1,6 @@
 #include "glint_process.h"
 
-#include <system_error>
-
+#include "file_ops.h"
 #include "window_find.h"
 
 namespace e2e {
@@ -37,6 +36,9 @@ GlintProcess::GlintProcess(const LaunchOptions& options) {
         error = "cannot create the simulated EC's state";
         return;
     }
+    if (options.prepareEc) {
+        options.prepareEc(*ec);
+    }
     std::wstring commandLine = L"\"" + options.program.wstring() + L"\"";
     if (!options.arguments.empty()) {
         commandLine += L" " + options.arguments;
@@ -48,8 +50,8 @@ GlintProcess::GlintProcess(const LaunchOptions& options) {
     PROCESS_INFORMATION info{};
     startTimeNs = ecsim::NowNs();
     if (!::CreateProcessW(options.program.c_str(), commandLine.data(), nullptr, nullptr, FALSE,
-                          CREATE_UNICODE_ENVIRONMENT, environment.data(), folder.c_str(),
-                          &startup, &info)) {
+                          CREATE_UNICODE_ENVIRONMENT, environment.data(), folder.c_str(), &startup,
+                          &info)) {
         error = "CreateProcess failed with error " + std::to_string(::GetLastError());
         return;
     }
@@ -64,9 +66,8 @@ GlintProcess::~GlintProcess() {
         ::CloseHandle(process);
     }
     ec.reset();
-    std::error_code ignored;
     if (!stateFolder.empty()) {
-        std::filesystem::remove_all(stateFolder, ignored);
+        RemoveTree(stateFolder);
     }
 }
 

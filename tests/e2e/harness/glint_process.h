@@ -24,6 +24,8 @@ struct LaunchOptions {
     std::uint8_t powerLevel = 0;
     // Appended to the command line (which the program ignores).
     std::wstring arguments;
+    // Changes to the fresh simulated EC before the program starts (chip id, driver, registers).
+    std::function<void(EcSim&)> prepareEc;
 };
 
 // One run of glint.exe under Wine against a fresh simulated EC of its own (ECSIM_STATE).

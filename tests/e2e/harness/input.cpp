@@ -61,8 +61,8 @@ void Drag(POINT from, POINT to) {
     Send({MouseInput(MOUSEEVENTF_LEFTDOWN)});
     constexpr int kSteps = 10;
     for (int step = 1; step <= kSteps; ++step) {
-        MoveMouseTo({from.x + (to.x - from.x) * step / kSteps,
-                     from.y + (to.y - from.y) * step / kSteps});
+        MoveMouseTo(
+            {from.x + (to.x - from.x) * step / kSteps, from.y + (to.y - from.y) * step / kSteps});
     }
     Send({MouseInput(MOUSEEVENTF_LEFTUP)});
 }

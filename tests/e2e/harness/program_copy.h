@@ -25,9 +25,6 @@ public:
     bool CopySkinFile(const std::string& skin, const std::string& file);
 
 private:
-    // Long paths need the extended-length prefix for file operations.
-    static std::filesystem::path Extended(const std::filesystem::path& path);
-
     std::filesystem::path folder;
     bool ready = false;
 };

@@ -1,0 +1,152 @@
+// The program run from folders of its own: missing background, missing icons, missing io.dll and
+// a closed port driver.
+#include <gtest/gtest.h>
+
+#include <string>
+
+#include "file_ops.h"
+#include "glint_test.h"
+#include "input.h"
+#include "program_copy.h"
+#include "res/resource.h"
+#include "skin_checks.h"
+#include "window_find.h"
+
+namespace {
+
+using namespace e2e;
+
+const wchar_t kBackgroundFailedCaption[] = L"\u63D0\u793A"; // 提示
+// 导入背景图失败,使用默认图片!
+const wchar_t kBackgroundFailedText[] =
+    L"\u5BFC\u5165\u80CC\u666F\u56FE\u5931\u8D25,\u4F7F\u7528\u9ED8\u8BA4\u56FE\u7247!";
+
+bool IsBackgroundMessage(HWND window) {
+    return ::IsWindowVisible(window) && ClassName(window) == kDialogClass &&
+           WindowText(window) == kBackgroundFailedCaption;
+}
+
+std::vector<std::wstring> StaticTexts(HWND dialog) {
+    std::vector<std::wstring> texts;
+    for (HWND child = ::GetWindow(dialog, GW_CHILD); child != nullptr;
+         child = ::GetWindow(child, GW_HWNDNEXT)) {
+        if (_wcsicmp(ClassName(child).c_str(), L"Static") == 0 && !WindowText(child).empty()) {
+            texts.push_back(WindowText(child));
+        }
+    }
+    return texts;
+}
+
+class SkinFiles : public GlintTest {
+protected:
+    void SetUp() override {
+        copy = std::make_unique<ProgramCopy>(NewTempFolder("glint_copy"));
+        ASSERT_TRUE(copy->Ready());
+    }
+    void TearDown() override {
+        GlintTest::TearDown();
+        copy.reset();
+    }
+    LaunchOptions FromCopy() const {
+        LaunchOptions options;
+        options.program = copy->Program();
+        return options;
+    }
+    // Runs until the process ends, noting whether it ever showed a window.
+    void ExpectQuietExit() {
+        bool showedWindow = false;
+        EXPECT_TRUE(WaitUntil(
+            [&] {
+                for (HWND window : glint->TopLevelWindows()) {
+                    showedWindow = showedWindow || ::IsWindowVisible(window);
+                }
+                return !glint->IsRunning();
+            },
+            kStartTimeout));
+        EXPECT_EQ(glint->WaitForExit(), DWORD{0});
+        EXPECT_FALSE(showedWindow);
+    }
+
+    std::unique_ptr<ProgramCopy> copy;
+};
+
+TEST_F(SkinFiles, MissingBackgroundShowsOneMessageThenTheBuiltInBitmap) {
+    ASSERT_TRUE(copy->CopyIoDll());
+    ASSERT_TRUE(copy->CopySkin("skin_EN"));
+    ASSERT_TRUE(RemoveFile(copy->SkinFolder("skin_EN") / "0_BG.bmp"));
+    ASSERT_NO_FATAL_FAILURE(Launch(FromCopy()));
+
+    const HWND message = glint->WaitForWindow(IsBackgroundMessage, kStartTimeout);
+    ASSERT_NE(message, nullptr);
+    EXPECT_EQ(StaticTexts(message), std::vector<std::wstring>{kBackgroundFailedText});
+    KeepScreenshot(message, "background_missing_message");
+    // The window comes up only once the message is dismissed.
+    EXPECT_EQ(glint->WaitForMainWindow(0ms), nullptr);
+    Click(ControlCenter(message, IDOK));
+
+    mainWindow = glint->WaitForMainWindow();
+    ASSERT_NE(mainWindow, nullptr);
+    EXPECT_EQ(glint->FindWindowWhere(IsBackgroundMessage), nullptr) << "a second message";
+    MoveMouseAway();
+    const Image builtIn = LoadBmp(GLINT_BUILTIN_BACKGROUND);
+    ASSERT_EQ(builtIn.width, 1024);
+    ASSERT_EQ(builtIn.height, 769);
+    BackgroundSamples samples;
+    EXPECT_TRUE(WaitUntil([&] {
+        samples = CompareBackground(mainWindow, builtIn);
+        return samples.samples > 0 && samples.matching == samples.samples;
+    })) << samples.matching
+        << " of " << samples.samples;
+    // The icons are there all the same.
+    EXPECT_GT(ButtonMatchesIcon(mainWindow, IDC_ON, BuiltSkinFile("skin_EN", "01_On_0.ico")), 0.97);
+}
+
+TEST_F(SkinFiles, BackgroundAloneGivesButtonsWithoutIconsAndNoMessage) {
+    ASSERT_TRUE(copy->CopyIoDll());
+    ASSERT_TRUE(copy->CopySkinFile("skin_EN", "0_BG.bmp"));
+    ASSERT_NO_FATAL_FAILURE(StartGlint(FromCopy()));
+    EXPECT_EQ(glint->FindWindowWhere(IsBackgroundMessage), nullptr);
+    MoveMouseAway();
+
+    const Image background = LoadBmp(BuiltSkinFile("skin_EN", "0_BG.bmp"));
+    BackgroundSamples samples;
+    EXPECT_TRUE(WaitUntil([&] {
+        samples = CompareBackground(mainWindow, background);
+        return samples.samples > 0 && samples.matching == samples.samples;
+    }));
+    for (int id : {IDC_AUTO, IDC_ON, IDC_RAINBOW, IDC_BREATH, IDC_COLORLOOP, IDC_EXIT, IDC_MIN}) {
+        double plain = 0;
+        EXPECT_TRUE(WaitUntil([&] {
+            plain = ButtonIsPlainFace(mainWindow, id);
+            return plain > 0.99;
+        })) << id
+            << ": " << plain;
+    }
+    KeepScreenshot(mainWindow, "main_window_without_icons");
+
+    // A click still selects the mode; its button stays without an icon.
+    Click(ControlCenter(mainWindow, IDC_RAINBOW));
+    EXPECT_TRUE(WaitUntil([&] { return glint->Ec().ModeRegister() == 2; }));
+    MoveMouseAway();
+    EXPECT_TRUE(WaitUntil([&] { return ButtonIsPlainFace(mainWindow, IDC_RAINBOW) > 0.99; }));
+}
+
+TEST_F(SkinFiles, WithoutIoDllTheProgramEndsAtOnceWithoutAWindow) {
+    ASSERT_TRUE(copy->CopySkin("skin_EN"));
+    ASSERT_NO_FATAL_FAILURE(Launch(FromCopy()));
+    ExpectQuietExit();
+}
+
+TEST_F(SkinFiles, WithTheDriverClosedTheProgramEndsAtOnceWithoutAWindow) {
+    ASSERT_TRUE(copy->CopyIoDll());
+    ASSERT_TRUE(copy->CopySkin("skin_EN"));
+    LaunchOptions options = FromCopy();
+    options.prepareEc = [](EcSim& ec) {
+        ec.State().SetDriverOpen(false);
+    };
+    ASSERT_NO_FATAL_FAILURE(Launch(options));
+    ExpectQuietExit();
+    EXPECT_TRUE(glint->Ec().Accesses().empty());
+}
+
+} // namespace

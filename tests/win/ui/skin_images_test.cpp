@@ -1,0 +1,75 @@
+#include <gtest/gtest.h>
+
+#include <windows.h>
+
+#include <cstdint>
+#include <fstream>
+#include <string>
+
+#include "ui/skin_images.h"
+
+namespace {
+
+std::string SkinFile(const std::string& skin, const std::string& name) {
+    // The source tree's Unix path through Wine's drive Z:, which maps the Unix root.
+    return std::string("Z:") + GLINT_SKINS_SOURCE + "/" + skin + "/" + name;
+}
+
+struct IconDirEntrySize {
+    int width;
+    int height;
+};
+
+// The first image's size as the icon file's directory gives it (0 stands for 256).
+IconDirEntrySize FirstIconSize(const std::string& path) {
+    std::ifstream in(path, std::ios::binary);
+    unsigned char header[8] = {};
+    in.read(reinterpret_cast<char*>(header), sizeof(header));
+    return {header[6] == 0 ? 256 : header[6], header[7] == 0 ? 256 : header[7]};
+}
+
+SIZE IconSize(HICON icon) {
+    ICONINFO info{};
+    BITMAP colour{};
+    if (!::GetIconInfo(icon, &info)) {
+        return {};
+    }
+    ::GetObjectW(info.hbmColor, sizeof(colour), &colour);
+    ::DeleteObject(info.hbmColor);
+    ::DeleteObject(info.hbmMask);
+    return {colour.bmWidth, colour.bmHeight};
+}
+
+TEST(SkinImages, IconsKeepTheSizeTheirFileGives) {
+    for (const char* name : {"01_On_0.ico", "06_Exit.ico", "07_Min.ico"}) {
+        const std::string path = SkinFile("skin_EN", name);
+        const IconDirEntrySize expected = FirstIconSize(path);
+        ASSERT_GT(expected.width, 32) << name << ": a test needs an icon other than 32 x 32";
+        const HICON icon = LoadSkinIcon(path);
+        ASSERT_NE(icon, nullptr) << name;
+        const SIZE size = IconSize(icon);
+        EXPECT_EQ(size.cx, expected.width) << name;
+        EXPECT_EQ(size.cy, expected.height) << name;
+        ::DestroyIcon(icon);
+    }
+}
+
+TEST(SkinImages, BitmapsKeepTheirOwnSize) {
+    const HBITMAP bitmap = LoadSkinBitmap(SkinFile("skin_CN", "0_BG.bmp"));
+    ASSERT_NE(bitmap, nullptr);
+    BITMAP metrics{};
+    ::GetObjectW(bitmap, sizeof(metrics), &metrics);
+    EXPECT_EQ(metrics.bmWidth, 1024);
+    EXPECT_EQ(metrics.bmHeight, 769);
+    ::DeleteObject(bitmap);
+}
+
+TEST(SkinImages, MissingOrUnreadableFilesYieldNothing) {
+    EXPECT_EQ(LoadSkinIcon(SkinFile("skin_EN", "no_such.ico")), nullptr);
+    EXPECT_EQ(LoadSkinBitmap(SkinFile("skin_EN", "no_such.bmp")), nullptr);
+    // A bitmap is no icon and an icon no bitmap.
+    EXPECT_EQ(LoadSkinIcon(SkinFile("skin_EN", "0_BG.bmp")), nullptr);
+    EXPECT_EQ(LoadSkinBitmap(SkinFile("skin_EN", "01_On_0.ico")), nullptr);
+}
+
+} // namespace
