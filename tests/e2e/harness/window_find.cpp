@@ -2,22 +2,28 @@
 
 namespace e2e {
 
+namespace {
+
+struct Search {
+    DWORD processId;
+    std::vector<HWND> found;
+};
+
+BOOL CALLBACK CollectWindowOfProcess(HWND window, LPARAM param) {
+    auto* search = reinterpret_cast<Search*>(param);
+    DWORD owner = 0;
+    ::GetWindowThreadProcessId(window, &owner);
+    if (owner == search->processId) {
+        search->found.push_back(window);
+    }
+    return TRUE;
+}
+
+} // namespace
+
 std::vector<HWND> TopLevelWindowsOf(DWORD processId) {
-    struct Search {
-        DWORD processId;
-        std::vector<HWND> found;
-    } search{processId, {}};
-    ::EnumWindows(
-        [](HWND window, LPARAM param) -> BOOL {
-            auto* s = reinterpret_cast<Search*>(param);
-            DWORD owner = 0;
-            ::GetWindowThreadProcessId(window, &owner);
-            if (owner == s->processId) {
-                s->found.push_back(window);
-            }
-            return TRUE;
-        },
-        reinterpret_cast<LPARAM>(&search));
+    Search search{processId, {}};
+    ::EnumWindows(&CollectWindowOfProcess, reinterpret_cast<LPARAM>(&search));
     return search.found;
 }
 

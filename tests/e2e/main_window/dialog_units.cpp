@@ -17,6 +17,10 @@ void PutDword(std::vector<WORD>& words, DWORD value) {
     words.push_back(HIWORD(value));
 }
 
+INT_PTR CALLBACK PlainDialog(HWND, UINT, WPARAM, LPARAM) {
+    return FALSE;
+}
+
 } // namespace
 
 SIZE DialogUnitsToPixels(short cx, short cy) {
@@ -44,7 +48,7 @@ SIZE DialogUnitsToPixels(short cx, short cy) {
     std::memcpy(aligned.data(), words.data(), words.size() * sizeof(WORD));
     const HWND dialog = ::CreateDialogIndirectParamW(
         ::GetModuleHandleW(nullptr), reinterpret_cast<const DLGTEMPLATE*>(aligned.data()), nullptr,
-        [](HWND, UINT, WPARAM, LPARAM) -> INT_PTR { return FALSE; }, 0);
+        &PlainDialog, 0);
     SIZE size{};
     if (dialog != nullptr) {
         RECT client{};

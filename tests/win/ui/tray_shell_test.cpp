@@ -77,6 +77,16 @@ struct MenuSeen {
     std::vector<std::wstring> texts;
 };
 
+BOOL CALLBACK FindMenuWindow(HWND window, LPARAM found) {
+    wchar_t name[32] = {};
+    ::GetClassNameW(window, name, 32);
+    if (std::wstring(name) == L"#32768" && ::IsWindowVisible(window)) {
+        *reinterpret_cast<HWND*>(found) = window;
+        return FALSE;
+    }
+    return TRUE;
+}
+
 // Tracks the tray menu on this thread while another thread reads its entries from the open
 // menu window and then closes it by choosing the entry at choiceIndex (or none).
 UINT TrackAndRead(const std::array<TrayMenuEntry, 2>& entries, int choiceIndex, MenuSeen& seen) {
@@ -86,18 +96,7 @@ UINT TrackAndRead(const std::array<TrayMenuEntry, 2>& entries, int choiceIndex, 
         HWND menuWindow = nullptr;
         for (int tries = 0; tries < 1000 && menuWindow == nullptr; ++tries) {
             ::Sleep(10);
-            ::EnumThreadWindows(
-                thread,
-                [](HWND window, LPARAM param) -> BOOL {
-                    wchar_t name[32] = {};
-                    ::GetClassNameW(window, name, 32);
-                    if (std::wstring(name) == L"#32768" && ::IsWindowVisible(window)) {
-                        *reinterpret_cast<HWND*>(param) = window;
-                        return FALSE;
-                    }
-                    return TRUE;
-                },
-                reinterpret_cast<LPARAM>(&menuWindow));
+            ::EnumThreadWindows(thread, &FindMenuWindow, reinterpret_cast<LPARAM>(&menuWindow));
         }
         if (menuWindow == nullptr) {
             return;
