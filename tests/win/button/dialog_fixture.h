@@ -11,6 +11,8 @@ protected:
     void SetUp() override {
         INITCOMMONCONTROLSEX controls{sizeof(INITCOMMONCONTROLSEX), ICC_WIN95_CLASSES};
         ::InitCommonControlsEx(&controls);
+        // A pointer left over a button by an earlier run would light it as soon as it is shown.
+        ASSERT_TRUE(button_test::ParkMouse());
         ASSERT_TRUE(dialog.Open());
         button_test::PumpPending();
     }

@@ -1,5 +1,7 @@
 #include "dialog_fixture.h"
 
+#include <utility>
+
 namespace {
 
 using button_test::CentreOf;
@@ -100,6 +102,22 @@ TEST_F(HoverTest, DisablingClearsHover) {
     ASSERT_TRUE(button.hover);
     ::EnableWindow(button, FALSE);
     EXPECT_FALSE(button.hover);
+}
+
+TEST_F(HoverTest, FocusLossDeactivationAndCancelModeClearHover) {
+    SkinButtonProbe& button = dialog.flatButton;
+    const std::pair<UINT, WPARAM> clearing[] = {
+        {WM_KILLFOCUS, 0}, {WM_ACTIVATE, WA_INACTIVE}, {WM_CANCELMODE, 0}};
+    for (const auto& [message, wParam] : clearing) {
+        button.hover = TRUE;
+        PaintNow(button);
+        ::SendMessageA(button, message, wParam, 0);
+        EXPECT_FALSE(button.hover) << "message " << message;
+        EXPECT_TRUE(NeedsPaint(button)) << "message " << message;
+    }
+    button.hover = TRUE;
+    ::SendMessageA(button, WM_ACTIVATE, WA_ACTIVE, 0);
+    EXPECT_TRUE(button.hover) << "activation keeps it";
 }
 
 } // namespace

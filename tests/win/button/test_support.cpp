@@ -143,6 +143,16 @@ void LeftButton(bool down) {
     ::SendInput(1, &input, sizeof input);
 }
 
+bool ParkMouse() {
+    const POINT corner{::GetSystemMetrics(SM_CXSCREEN) - 1, ::GetSystemMetrics(SM_CYSCREEN) - 1};
+    MoveMouseTo(corner);
+    return PumpUntil([&] {
+        POINT at{};
+        ::GetCursorPos(&at);
+        return at.x >= corner.x - 2 && at.y >= corner.y - 2;
+    });
+}
+
 POINT CentreOf(HWND window) {
     RECT rect{};
     ::GetWindowRect(window, &rect);

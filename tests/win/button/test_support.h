@@ -53,6 +53,9 @@ void DrawInto(CSkinButton& button, Canvas& canvas, UINT itemState);
 // Sends the mouse to a screen point as input (the system routes it to the window under it).
 void MoveMouseTo(POINT screen);
 void LeftButton(bool down);
+// Moves the mouse to the screen's bottom-right corner, away from the test windows; true once the
+// system reports it there.
+bool ParkMouse();
 POINT CentreOf(HWND window);
 
 } // namespace button_test
