@@ -1,0 +1,31 @@
+// The start-up and idle yardstick: the least Win32 dialog program, built with the same
+// toolchain, options and static runtime as glint.exe, showing a borderless dialog of the same
+// size from its own template and painting it with one brush.
+#include <windows.h>
+
+#include "baseline_ids.h"
+
+namespace {
+
+INT_PTR CALLBACK BaselineProc(HWND dialog, UINT message, WPARAM wParam, LPARAM) {
+    switch (message) {
+    case WM_INITDIALOG:
+        return TRUE;
+    case WM_CTLCOLORDLG:
+        return reinterpret_cast<INT_PTR>(GetStockObject(DKGRAY_BRUSH));
+    case WM_COMMAND:
+        if (LOWORD(wParam) == kBaselineExit) {
+            EndDialog(dialog, 0);
+        }
+        return TRUE;
+    default:
+        return FALSE;
+    }
+}
+
+} // namespace
+
+int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int) {
+    DialogBoxParamA(instance, MAKEINTRESOURCEA(kBaselineDialog), nullptr, BaselineProc, 0);
+    return 0;
+}

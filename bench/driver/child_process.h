@@ -1,0 +1,38 @@
+#pragma once
+#include <windows.h>
+
+#include <cstdint>
+#include <optional>
+#include <string>
+
+// A program started by the driver; it is ended with the object unless it has ended by itself.
+class ChildProcess {
+public:
+    // Starts exe in its own folder with the driver's environment.
+    static std::optional<ChildProcess> Start(const std::string& exe);
+
+    ChildProcess(ChildProcess&& other) noexcept;
+    ChildProcess& operator=(ChildProcess&& other) noexcept;
+    ChildProcess(const ChildProcess&) = delete;
+    ChildProcess& operator=(const ChildProcess&) = delete;
+    ~ChildProcess();
+
+    DWORD Id() const { return id_; }
+    // When CreateProcess was called, on the driver's clock.
+    double StartedAtMs() const { return startedAtMs_; }
+    bool IsRunning() const;
+    DWORD ExitCode() const;
+    // User plus kernel time the process has used so far.
+    double CpuMs() const;
+    // PrivateUsage of the process's memory counters.
+    std::uint64_t PrivateBytes() const;
+    void Terminate();
+
+private:
+    ChildProcess(HANDLE process, DWORD id, double startedAtMs)
+        : process_(process), id_(id), startedAtMs_(startedAtMs) {}
+
+    HANDLE process_ = nullptr;
+    DWORD id_ = 0;
+    double startedAtMs_ = 0;
+};

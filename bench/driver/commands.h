@@ -1,0 +1,7 @@
+#pragma once
+#include <string>
+#include <vector>
+
+// The driver's commands; each prints its figures and returns the process exit code.
+int RunStartup(const std::string& label, const std::string& exe);
+int RunIdle(double seconds, double settleSeconds, const std::vector<std::string>& specs);

@@ -1,0 +1,105 @@
+#include "commands.h"
+
+#include "launch.h"
+#include "report.h"
+#include "unix_cpu.h"
+
+#include <cstdlib>
+#include <vector>
+
+namespace {
+
+struct IdleSubject {
+    std::string label; // program and window state, e.g. "glint.hidden"
+    bool hidden;
+    std::string exe;
+};
+
+std::optional<IdleSubject> ParseSubject(const std::string& spec) {
+    // label:shown|hidden:exe
+    const auto first = spec.find(':');
+    const auto second = spec.find(':', first + 1);
+    if (first == std::string::npos || second == std::string::npos) {
+        return std::nullopt;
+    }
+    const std::string state = spec.substr(first + 1, second - first - 1);
+    if (state != "shown" && state != "hidden") {
+        return std::nullopt;
+    }
+    return IdleSubject{spec.substr(0, first) + "." + state, state == "hidden",
+                       spec.substr(second + 1)};
+}
+
+// CPU time of one running subject: from /proc when its Unix process can be told apart (each
+// subject runs from a folder of its own), else from the Windows process times.
+class CpuClock {
+public:
+    CpuClock(const ChildProcess& process, const std::string& exe)
+        : process_(process), unixPid_(FindUnixProcess(exe)) {}
+
+    bool Precise() const { return unixPid_.has_value(); }
+    double Ms() const { return unixPid_ ? UnixCpuMs(*unixPid_) : process_.CpuMs(); }
+
+private:
+    const ChildProcess& process_;
+    std::optional<int> unixPid_;
+};
+
+std::optional<int> OurWineserver() {
+    const char* prefix = std::getenv("WINEPREFIX");
+    return prefix != nullptr ? FindWineserver(prefix) : std::nullopt;
+}
+
+} // namespace
+
+// All subjects idle side by side over the same seconds, so that they share the machine's load.
+int RunIdle(double seconds, double settleSeconds, const std::vector<std::string>& specs) {
+    std::vector<IdleSubject> subjects;
+    for (const auto& spec : specs) {
+        auto subject = ParseSubject(spec);
+        if (!subject) {
+            Note("bad idle subject " + spec);
+            return 2;
+        }
+        subjects.push_back(*subject);
+    }
+    std::vector<Launched> running;
+    for (const auto& subject : subjects) {
+        auto launched = LaunchAndWait(subject.exe);
+        if (!launched) {
+            return 1;
+        }
+        if (subject.hidden && !HideMainWindow(launched->mainWindow)) {
+            Note(subject.label + ": main window did not hide");
+            return 1;
+        }
+        running.push_back(std::move(*launched));
+    }
+    std::vector<CpuClock> clocks;
+    for (std::size_t i = 0; i < running.size(); ++i) {
+        clocks.emplace_back(running[i].process, subjects[i].exe);
+        if (!clocks.back().Precise()) {
+            Note(subjects[i].label + ": CPU time in 10 ms ticks (Unix process not found)");
+        }
+    }
+    const auto wineserver = OurWineserver();
+    Sleep(static_cast<DWORD>(settleSeconds * 1000));
+    std::vector<double> before;
+    for (std::size_t i = 0; i < running.size(); ++i) {
+        running[i].messageBoxes.Poll(running[i].process, running[i].mainWindow);
+        before.push_back(clocks[i].Ms());
+    }
+    const double serverBefore = wineserver ? UnixCpuMs(*wineserver) : 0;
+    Sleep(static_cast<DWORD>(seconds * 1000));
+    for (std::size_t i = 0; i < running.size(); ++i) {
+        if (!running[i].process.IsRunning()) {
+            Note(subjects[i].label + " ended while idle");
+            return 1;
+        }
+        Figure("idle_cpu_ms." + subjects[i].label, clocks[i].Ms() - before[i]);
+    }
+    if (wineserver) {
+        Figure("idle_cpu_ms.wineserver_all", UnixCpuMs(*wineserver) - serverBefore);
+    }
+    return 0;
+}

@@ -1,0 +1,35 @@
+// bench_driver: starts, clicks and watches glint.exe (and the baseline program) from outside,
+// the way a user and the machine would, and prints the figures it measures.
+#include "commands.h"
+
+#include <cstdio>
+#include <cstdlib>
+#include <string>
+#include <vector>
+
+namespace {
+
+int Usage() {
+    std::fputs("usage: bench_driver startup LABEL EXE\n"
+               "       bench_driver idle SECONDS SETTLE LABEL:shown|hidden:EXE...\n",
+               stderr);
+    return 2;
+}
+
+} // namespace
+
+int main(int argc, char** argv) {
+    const std::vector<std::string> args(argv + 1, argv + argc);
+    if (args.empty()) {
+        return Usage();
+    }
+    const std::string& command = args[0];
+    if (command == "startup" && args.size() == 3) {
+        return RunStartup(args[1], args[2]);
+    }
+    if (command == "idle" && args.size() >= 4) {
+        return RunIdle(std::atof(args[1].c_str()), std::atof(args[2].c_str()),
+                       {args.begin() + 3, args.end()});
+    }
+    return Usage();
+}

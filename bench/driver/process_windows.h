@@ -1,0 +1,27 @@
+#pragma once
+#include <windows.h>
+
+#include <string>
+#include <vector>
+
+// The top-level windows of one process, as the driver sees them from outside.
+std::vector<HWND> TopLevelWindows(DWORD processId);
+
+// The process's main window (the dialog with the Exit button), or null.
+HWND FindMainWindow(DWORD processId);
+
+// glint.exe's power-level popup (the top-level window with the level text control), or null.
+HWND FindPopup(DWORD processId);
+
+// Visible dialog windows of the process other than the two above: message boxes.
+std::vector<HWND> FindMessageBoxes(DWORD processId, HWND mainWindow, HWND popup);
+
+// Presses OK on a message box; returns its caption as UTF-8 for the log.
+std::string DismissMessageBox(HWND box);
+
+// True once the window and all its visible children are shown and have no pending paint.
+bool IsPainted(HWND window);
+
+// Sends a message and waits at most timeoutMs for it to be handled; false on a timeout.
+bool SendWithin(HWND window, UINT message, WPARAM wParam, LPARAM lParam, UINT timeoutMs,
+                DWORD_PTR* result = nullptr);
