@@ -8,17 +8,17 @@
 
 namespace {
 
-std::string FolderOf(const std::string& path) {
-    const auto slash = path.find_last_of("\\/");
-    return slash == std::string::npos ? std::string(".") : path.substr(0, slash);
-}
-
 double FileTimeMs(const FILETIME& time) {
     const ULARGE_INTEGER value{{time.dwLowDateTime, time.dwHighDateTime}};
     return static_cast<double>(value.QuadPart) / 10000.0;
 }
 
 } // namespace
+
+std::string FolderOf(const std::string& path) {
+    const auto slash = path.find_last_of("\\/");
+    return slash == std::string::npos ? std::string(".") : path.substr(0, slash);
+}
 
 std::optional<ChildProcess> ChildProcess::Start(const std::string& exe) {
     std::string commandLine = "\"" + exe + "\"";

@@ -5,6 +5,9 @@
 #include <optional>
 #include <string>
 
+// The folder of a file path, without the trailing separator.
+std::string FolderOf(const std::string& path);
+
 // A program started by the driver; it is ended with the object unless it has ended by itself.
 class ChildProcess {
 public:
