@@ -1,0 +1,182 @@
+#!/usr/bin/python3
+"""Writes bench/RESULTS.md from the figures of one bench run.
+
+usage: report.py RUN_FOLDER OUTPUT
+RUN_FOLDER holds figures.tsv (phase, run, key, value), notes.txt and about.txt (key: value).
+"""
+import collections
+import statistics
+import sys
+
+KIB_LIMIT = 256
+SIZE_LIMIT_KIB = 1024
+
+
+def load(folder):
+    figures = collections.defaultdict(dict)  # key -> {(phase, run): value}
+    with open(f"{folder}/figures.tsv") as rows:
+        for row in rows:
+            phase, run, key, value = row.rstrip("\n").split("\t")
+            figures[key][(phase, int(run))] = float(value)
+    with open(f"{folder}/notes.txt") as lines:
+        notes = [line.rstrip("\n") for line in lines if line.strip()]
+    with open(f"{folder}/about.txt") as lines:
+        about = dict(line.rstrip("\n").split(": ", 1) for line in lines if ": " in line)
+    return figures, notes, about
+
+
+def spread(values):
+    values = list(values)
+    if not values:
+        return None
+    return min(values), statistics.median(values), max(values)
+
+
+def ratios(figures, numerator, denominator):
+    top, bottom = figures.get(numerator, {}), figures.get(denominator, {})
+    return [top[run] / bottom[run] for run in top if run in bottom and bottom[run] > 0]
+
+
+def number(value, digits):
+    return f"{value:,.{digits}f}"
+
+
+class Table:
+    def __init__(self, out):
+        self.out = out
+        self.out.append("| figure | runs | min | median | max | target | met |")
+        self.out.append("|---|---|---|---|---|---|---|")
+
+    def row(self, title, values, digits=1, target="", check=None, on="median"):
+        found = spread(values)
+        if found is None:
+            self.out.append(f"| {title} | 0 | – | – | – | {target} | not measured |")
+            return
+        low, middle, high = found
+        met = ""
+        if check is not None:
+            met = "yes" if check({"min": low, "median": middle, "max": high}[on]) else "**no**"
+        cells = " | ".join(number(v, digits) for v in (low, middle, high))
+        self.out.append(f"| {title} | {len(list(values))} | {cells} | {target} | {met} |")
+
+
+def section(out, title, text=None):
+    out.extend(["", f"## {title}", ""])
+    if text:
+        out.extend([text, ""])
+
+
+def values(figures, key):
+    return list(figures.get(key, {}).values())
+
+
+def main():
+    folder, output = sys.argv[1], sys.argv[2]
+    figures, notes, about = load(folder)
+    out = ["# Glint Controls: footprint, soak and benchmark figures", ""]
+    out.append("Written by `bash bench/run.sh` from one full run; every figure below was "
+               "measured in that run. Timings are compared with the baseline program "
+               "(`bench/baseline`: the least Win32 dialog program, same toolchain and options, "
+               "same size and styles of window) measured in the same run.")
+    out.append("")
+    for key in ("date", "machine", "cpu", "memory", "wine", "display", "commit", "settings"):
+        if key in about:
+            out.append(f"- **{key}**: {about[key]}")
+
+    section(out, "1. Start-up", "From CreateProcess to the main window and all its controls "
+            "shown with no paint pending (checked against the screen's pixels), runs "
+            "interleaved with the baseline's.")
+    table = Table(out)
+    table.row("baseline, ms", values(figures, "startup_painted_ms.baseline"))
+    table.row("glint.exe, ms", values(figures, "startup_painted_ms.glint"))
+    table.row("ratio glint / baseline (per pair)",
+              ratios(figures, "startup_painted_ms.glint", "startup_painted_ms.baseline"), 2,
+              "≤ 1.3", lambda v: v <= 1.3)
+
+    section(out, "2. Idle CPU", f"CPU time over {about.get('idle seconds', '?')} s idle, all four "
+            "programs idling side by side over the same seconds; read from the scheduler's "
+            "per-task counters (ns).")
+    table = Table(out)
+    for state in ("shown", "hidden"):
+        base = f"idle_cpu_ms.baseline.{state}"
+        glint = f"idle_cpu_ms.glint.{state}"
+        table.row(f"baseline, window {state}, ms", values(figures, base), 2)
+        table.row(f"glint.exe, window {state}, ms", values(figures, glint), 2)
+        table.row(f"ratio glint / baseline, {state}", ratios(figures, glint, base), 1, "≤ 2",
+                  lambda v: v <= 2)
+    table.row("wineserver (shared by all), ms", values(figures, "idle_cpu_ms.wineserver_all"), 2)
+
+    section(out, "3. Click to EC", "From a posted mouse click on a mode button to the write of "
+            "that mode into the mode register, by the timestamps of the ecsim port trace; "
+            "each run 1,000 clicks.")
+    table = Table(out)
+    table.row("median of a run, ms", values(figures, "click_to_ec_median_ms"), 3, "< 5",
+              lambda v: v < 5)
+    table.row("maximum of a run, ms", values(figures, "click_to_ec_max_ms"), 3)
+    table.row("clicks with no write seen", values(figures, "click_to_ec_missed"), 0)
+
+    section(out, "4. Memory", "PrivateUsage of GetProcessMemoryInfo (under Wine: the "
+            "process's resident anonymous memory plus swap). Growth is counted from the "
+            "warm-up (200 mode clicks and 50 popup shows).")
+    table = Table(out)
+    table.row("after start, KiB", values(figures, "memory_start_kib"), 0)
+    table.row("after warm-up, KiB", values(figures, "memory_warm_kib"), 0)
+    table.row("after 10,000 mode clicks, KiB", values(figures, "memory_after_clicks_kib"), 0)
+    table.row("after 1,000 popup shows, KiB", values(figures, "memory_after_shows_kib"), 0)
+    table.row("growth over the clicks, KiB", values(figures, "memory_growth_clicks_kib"), 0)
+    table.row("growth from warm-up to the end, KiB", values(figures, "memory_growth_total_kib"),
+              0, f"< {KIB_LIMIT}", lambda v: v < KIB_LIMIT, on="max")
+
+    section(out, "5. and 6. Soak and fuzzing", "The targets ran side by side: `normal` with "
+            "the shipped skin and levels 1, 2, 3 in turn; `damaged` with a skin folder of "
+            "damaged files; `fuzz` with the shipped skin and random power-level bytes. Each "
+            "level change is held until the program's poll has read it (or 2 s). At the end "
+            "each program must run and answer, its popup must look as at the start at level "
+            "2, and each visible button as at the start after a click of Auto (98 % of the "
+            "pixels equal).")
+    table = Table(out)
+    table.row("soak length, minutes", values(figures, "soak_minutes"), 1)
+    for label in ("normal", "damaged", "fuzz"):
+        buttons = values(figures, f"soak_buttons.{label}")
+        table.row(f"{label}: mode clicks", values(figures, f"soak_clicks.{label}"), 0)
+        table.row(f"{label}: clicks not answered in 10 s",
+                  values(figures, f"soak_unanswered_clicks.{label}"), 0, "0", lambda v: v == 0)
+        table.row(f"{label}: level changes", values(figures, f"soak_level_changes.{label}"), 0)
+        table.row(f"{label}: level changes not read back",
+                  values(figures, f"soak_level_changes_unread.{label}"), 0)
+        table.row(f"{label}: message boxes dismissed",
+                  values(figures, f"soak_message_boxes.{label}"), 0)
+        table.row(f"{label}: still running (1 yes)", values(figures, f"soak_running.{label}"), 0,
+                  "1", lambda v: v == 1)
+        table.row(f"{label}: answers (1 yes)", values(figures, f"soak_responds.{label}"), 0,
+                  "1", lambda v: v == 1)
+        table.row(f"{label}: popup as at the start (1 yes)",
+                  values(figures, f"soak_popup_shows_as_before.{label}"), 0, "1",
+                  lambda v: v == 1)
+        total = int(buttons[0]) if buttons else 0
+        table.row(f"{label}: buttons as at the start (of {total})",
+                  values(figures, f"soak_buttons_as_before.{label}"), 0, str(total),
+                  lambda v, t=total: v == t)
+        table.row(f"{label}: private memory at start, KiB",
+                  values(figures, f"soak_private_start_kib.{label}"), 0)
+        table.row(f"{label}: private memory at the end, KiB",
+                  values(figures, f"soak_private_end_kib.{label}"), 0)
+
+    section(out, "7. Size and dependencies", "The built-in background bitmap is resource 129; "
+            "skins are separate files and not counted.")
+    table = Table(out)
+    for arch in ("x64", "x86"):
+        table.row(f"glint.exe {arch}, KiB", values(figures, f"size_kib.{arch}"), 1)
+        table.row(f"built-in background {arch}, KiB", values(figures, f"resource_kib.{arch}"), 1)
+        table.row(f"glint.exe {arch} without it, KiB",
+                  values(figures, f"size_without_resource_kib.{arch}"), 1,
+                  f"≤ {SIZE_LIMIT_KIB}", lambda v: v <= SIZE_LIMIT_KIB)
+
+    section(out, "Notes from the run")
+    out.extend(f"- {note}" for note in notes)
+    with open(output, "w") as result:
+        result.write("\n".join(out) + "\n")
+
+
+if __name__ == "__main__":
+    main()
