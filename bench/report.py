@@ -1,10 +1,12 @@
 #!/usr/bin/python3
 """Writes bench/RESULTS.md from the figures of one bench run.
 
-usage: report.py RUN_FOLDER OUTPUT
+usage: report.py RUN_FOLDER OUTPUT [FINDINGS]
 RUN_FOLDER holds figures.tsv (phase, run, key, value), notes.txt and about.txt (key: value).
+FINDINGS, when it exists, is the written account of the figures, appended as it is.
 """
 import collections
+import os
 import statistics
 import sys
 
@@ -171,6 +173,10 @@ def main():
         table.row(f"glint.exe {arch} without it, KiB",
                   values(figures, f"size_without_resource_kib.{arch}"), 1,
                   f"≤ {SIZE_LIMIT_KIB}", lambda v: v <= SIZE_LIMIT_KIB)
+
+    if len(sys.argv) > 3 and os.path.exists(sys.argv[3]):
+        with open(sys.argv[3]) as findings:
+            out.extend(["", findings.read().rstrip("\n")])
 
     section(out, "Notes from the run")
     out.extend(f"- {note}" for note in notes)

@@ -1,0 +1,35 @@
+# Builds glint.exe for x64 (with the simulated io.dll, the driver and the baseline) and for x86,
+# each in a build folder of the bench's own, and lays out one folder per program under test.
+
+bench_build() {
+  cmake --preset win64 -B build/bench-win64 -DGLINT_BENCH=ON >/dev/null
+  cmake --build build/bench-win64 -j2 --target glint bench_driver bench_baseline >/dev/null
+  cmake --preset win32 -B build/bench-win32 >/dev/null
+  cmake --build build/bench-win32 -j2 --target glint >/dev/null
+  glint64=build/bench-win64/app/glint.exe
+  glint32=build/bench-win32/app/glint.exe
+  baseline=build/bench-win64/bench/baseline/bench_baseline.exe
+  driver=build/bench-win64/bench/driver/bench_driver.exe
+  for f in "$glint64" "$glint32" "$baseline" "$driver"; do
+    [ -f "$f" ] || { echo "bench: $f was not built" >&2; return 1; }
+  done
+}
+
+# A folder of its own for one glint.exe under test: the program, io.dll, the skins, and the
+# simulated EC's state that the driver writes there.
+bench_glint_folder() {
+  local dir=$subjects/$1
+  rm -rf "$dir"
+  mkdir -p "$dir"
+  cp "$glint64" "$(dirname "$glint64")/io.dll" "$dir/"
+  cp -r "$(dirname "$glint64")/skin_EN" "$(dirname "$glint64")/skin_CN" "$dir/"
+  winepath -w "$dir/glint.exe"
+}
+
+bench_baseline_folder() {
+  local dir=$subjects/$1
+  rm -rf "$dir"
+  mkdir -p "$dir"
+  cp "$baseline" "$dir/"
+  winepath -w "$dir/$(basename "$baseline")"
+}

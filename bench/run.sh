@@ -1,0 +1,117 @@
+#!/usr/bin/env bash
+# The benchmark command. Builds what it needs, runs start-up, idle, click-to-EC, memory, soak
+# and fuzz runs of glint.exe under Wine on a virtual X server against the simulated EC, and
+# writes bench/RESULTS.md (BENCH_QUICK=1: a short trial run, written to build/bench instead).
+set -euo pipefail
+cd "$(dirname "$0")/.."
+bash scripts/setup.sh
+export WINEPREFIX=$PWD/build/bench/wineprefix
+export LC_ALL=C.UTF-8 # English system language: the program uses skin_EN
+source scripts/wine-env.sh
+source bench/lib/settings.sh
+source bench/lib/build.sh
+source bench/lib/display.sh
+source bench/lib/record.sh
+
+out=build/bench/run
+subjects=build/bench/subjects
+rm -rf "$out" "$subjects"
+mkdir -p "$out" "$subjects"
+: >"$out/figures.tsv"
+: >"$out/notes.txt"
+
+echo "bench: building" >&2
+bench_build
+bench_display_up
+fuzz_pid=""
+cleanup() {
+  [ -n "$fuzz_pid" ] && kill "$fuzz_pid" 2>/dev/null || true
+  bench_display_down
+}
+trap cleanup EXIT
+
+# 1. Start-up, interleaved with the baseline; the order within a pair alternates.
+glint_exe=$(bench_glint_folder startup)
+baseline_exe=$(bench_baseline_folder baseline)
+for run in $(seq 1 "$STARTUP_PAIRS"); do
+  if [ $((run % 2)) -eq 1 ]; then
+    bench_record startup "$run" startup baseline "$baseline_exe"
+    bench_record startup "$run" startup glint "$glint_exe"
+  else
+    bench_record startup "$run" startup glint "$glint_exe"
+    bench_record startup "$run" startup baseline "$baseline_exe"
+  fi
+done
+
+# 2. Idle: glint and the baseline, each shown and hidden, side by side over the same seconds.
+idle_subjects=(
+  "baseline:shown:$(bench_baseline_folder idle_baseline_shown)"
+  "baseline:hidden:$(bench_baseline_folder idle_baseline_hidden)"
+  "glint:shown:$(bench_glint_folder idle_glint_shown)"
+  "glint:hidden:$(bench_glint_folder idle_glint_hidden)"
+)
+for run in $(seq 1 "$IDLE_RUNS"); do
+  bench_record idle "$run" idle "$IDLE_SECONDS" 5 "${idle_subjects[@]}"
+done
+
+# 3. Click to EC.
+glint_exe=$(bench_glint_folder clicks)
+for run in $(seq 1 "$CLICK_RUNS"); do
+  bench_record clicks "$run" clicks "$CLICKS" "$glint_exe"
+done
+
+# 4. Memory.
+glint_exe=$(bench_glint_folder memory)
+for run in $(seq 1 "$MEMORY_RUNS"); do
+  bench_record memory "$run" memory "$MEMORY_CLICKS" "$MEMORY_SHOWS" "$glint_exe"
+done
+
+# 5. and 6. Soak with the shipped skin, with a damaged skin and with random power-level bytes,
+# side by side; the menu-template fuzzer's long run goes on meanwhile when it is there.
+if [ -f bench/fuzz_menu_template.sh ]; then
+  bash bench/fuzz_menu_template.sh "$MENU_FUZZ_SECONDS" >"$out/menu_fuzz.log" 2>&1 &
+  fuzz_pid=$!
+fi
+normal=$(bench_glint_folder soak_normal)
+damaged=$(bench_glint_folder soak_damaged)
+/usr/bin/python3 bench/damage_skin.py "$subjects/soak_normal/skin_EN" \
+  "$subjects/soak_damaged/skin_EN" | sed 's/^note //' >>"$out/notes.txt"
+fuzz=$(bench_glint_folder soak_fuzz)
+bench_record soak 1 soak "$SOAK_CLICKS" "$SOAK_LEVELS" "$SOAK_SEED" \
+  "normal:cycle:$normal" "damaged:cycle:$damaged" "fuzz:random:$fuzz"
+if [ -n "$fuzz_pid" ]; then
+  fuzz_status=0
+  wait "$fuzz_pid" || fuzz_status=$?
+  fuzz_pid=""
+  bench_note "menu-template fuzzer (bench/fuzz_menu_template.sh, $MENU_FUZZ_SECONDS s): exit" \
+    "code $fuzz_status; $(grep -E '^Done|^#[0-9]+ *DONE' "$out/menu_fuzz.log" | tail -n 1)"
+fi
+
+# 7. Size and imports.
+/usr/bin/python3 bench/pe_sizes.py 2 129 "x64=$glint64" "x86=$glint32" |
+  while read -r _ key value; do printf 'size\t1\t%s\t%s\n' "$key" "$value"; done >>"$out/figures.tsv"
+for arch in 64 32; do
+  exe=build/bench-win$arch/app/glint.exe
+  objdump=$([ "$arch" = 64 ] && echo x86_64 || echo i686)-w64-mingw32-objdump
+  bench_note "import check, glint.exe win$arch: $(bash tests/win/imports/check_imports.sh \
+    "$objdump" "$exe" tests/win/imports/system_dlls.txt | tr '\n' ' ')"
+done
+
+{
+  echo "date: $(date -u '+%Y-%m-%d %H:%M UTC')"
+  echo "machine: $(uname -srm), $(nproc) cores shared with other work"
+  echo "cpu: $(sed -n 's/^model name[[:space:]]*: //p' /proc/cpuinfo | head -n 1)"
+  echo "memory: $(awk '/MemTotal/ {printf "%.0f GiB", $2 / 1048576}' /proc/meminfo)"
+  echo "wine: $(wine --version)"
+  echo "display: Xvfb 3840x2160x24"
+  echo "commit: $(git rev-parse --short HEAD)"
+  echo "idle seconds: $IDLE_SECONDS"
+  echo "settings: $STARTUP_PAIRS start-up pairs, $IDLE_RUNS idle runs of $IDLE_SECONDS s," \
+    "$CLICK_RUNS runs of $CLICKS clicks, $MEMORY_RUNS memory runs ($MEMORY_CLICKS clicks," \
+    "$MEMORY_SHOWS popup shows), soak of $SOAK_CLICKS clicks and $SOAK_LEVELS level changes"
+} >"$out/about.txt"
+
+results=bench/RESULTS.md
+[ "${BENCH_QUICK:-0}" = 1 ] && results=build/bench/RESULTS-quick.md
+/usr/bin/python3 bench/report.py "$out" "$results" bench/findings.md
+echo "bench: figures written to $results" >&2
