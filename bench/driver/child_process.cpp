@@ -1,6 +1,7 @@
 #include "child_process.h"
 
 #include "clock.h"
+#include "unix_process.h"
 
 #include <psapi.h>
 
@@ -32,12 +33,12 @@ std::optional<ChildProcess> ChildProcess::Start(const std::string& exe) {
         return std::nullopt;
     }
     CloseHandle(info.hThread);
-    return ChildProcess(info.hProcess, info.dwProcessId, startedAt);
+    return ChildProcess(info.hProcess, info.dwProcessId, startedAt, exe);
 }
 
 ChildProcess::ChildProcess(ChildProcess&& other) noexcept
     : process_(std::exchange(other.process_, nullptr)), id_(other.id_),
-      startedAtMs_(other.startedAtMs_) {}
+      startedAtMs_(other.startedAtMs_), exe_(std::move(other.exe_)), unixPid_(other.unixPid_) {}
 
 ChildProcess& ChildProcess::operator=(ChildProcess&& other) noexcept {
     if (this != &other) {
@@ -48,6 +49,8 @@ ChildProcess& ChildProcess::operator=(ChildProcess&& other) noexcept {
         process_ = std::exchange(other.process_, nullptr);
         id_ = other.id_;
         startedAtMs_ = other.startedAtMs_;
+        exe_ = std::move(other.exe_);
+        unixPid_ = other.unixPid_;
     }
     return *this;
 }
@@ -69,7 +72,19 @@ DWORD ChildProcess::ExitCode() const {
     return code;
 }
 
+std::optional<int> ChildProcess::UnixPid() const {
+    if (!unixPid_ && IsRunning()) {
+        unixPid_ = FindUnixProcess(exe_);
+    }
+    return unixPid_;
+}
+
 double ChildProcess::CpuMs() const {
+    if (const auto pid = UnixPid()) {
+        if (const double ms = UnixCpuMs(*pid); ms >= 0) {
+            return ms;
+        }
+    }
     FILETIME created, exited, kernel, user;
     if (!GetProcessTimes(process_, &created, &exited, &kernel, &user)) {
         return -1;
@@ -80,11 +95,13 @@ double ChildProcess::CpuMs() const {
 std::uint64_t ChildProcess::PrivateBytes() const {
     PROCESS_MEMORY_COUNTERS_EX counters{};
     counters.cb = sizeof(counters);
-    if (!GetProcessMemoryInfo(process_, reinterpret_cast<PROCESS_MEMORY_COUNTERS*>(&counters),
-                              sizeof(counters))) {
-        return 0;
+    if (GetProcessMemoryInfo(process_, reinterpret_cast<PROCESS_MEMORY_COUNTERS*>(&counters),
+                             sizeof(counters)) &&
+        counters.PrivateUsage != 0) {
+        return counters.PrivateUsage;
     }
-    return counters.PrivateUsage;
+    const auto pid = UnixPid();
+    return pid ? UnixPrivateBytes(*pid) : 0;
 }
 
 void ChildProcess::Terminate() {

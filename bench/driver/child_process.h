@@ -25,17 +25,22 @@ public:
     double StartedAtMs() const { return startedAtMs_; }
     bool IsRunning() const;
     DWORD ExitCode() const;
-    // User plus kernel time the process has used so far.
+    // User plus kernel time the process has used so far; at nanosecond precision from /proc
+    // when its Unix process is found (the program runs from a folder of its own).
     double CpuMs() const;
-    // PrivateUsage of the process's memory counters.
+    bool HasPreciseCpuTime() const { return UnixPid().has_value(); }
+    // PrivateUsage of the process's memory counters, from /proc when Wine gives none.
     std::uint64_t PrivateBytes() const;
     void Terminate();
 
 private:
-    ChildProcess(HANDLE process, DWORD id, double startedAtMs)
-        : process_(process), id_(id), startedAtMs_(startedAtMs) {}
+    ChildProcess(HANDLE process, DWORD id, double startedAtMs, std::string exe)
+        : process_(process), id_(id), startedAtMs_(startedAtMs), exe_(std::move(exe)) {}
+    std::optional<int> UnixPid() const;
 
     HANDLE process_ = nullptr;
     DWORD id_ = 0;
     double startedAtMs_ = 0;
+    std::string exe_;
+    mutable std::optional<int> unixPid_;
 };

@@ -2,7 +2,7 @@
 
 #include "launch.h"
 #include "report.h"
-#include "unix_cpu.h"
+#include "unix_process.h"
 
 #include <cstdlib>
 #include <vector>
@@ -29,21 +29,6 @@ std::optional<IdleSubject> ParseSubject(const std::string& spec) {
     return IdleSubject{spec.substr(0, first) + "." + state, state == "hidden",
                        spec.substr(second + 1)};
 }
-
-// CPU time of one running subject: from /proc when its Unix process can be told apart (each
-// subject runs from a folder of its own), else from the Windows process times.
-class CpuClock {
-public:
-    CpuClock(const ChildProcess& process, const std::string& exe)
-        : process_(process), unixPid_(FindUnixProcess(exe)) {}
-
-    bool Precise() const { return unixPid_.has_value(); }
-    double Ms() const { return unixPid_ ? UnixCpuMs(*unixPid_) : process_.CpuMs(); }
-
-private:
-    const ChildProcess& process_;
-    std::optional<int> unixPid_;
-};
 
 std::optional<int> OurWineserver() {
     const char* prefix = std::getenv("WINEPREFIX");
@@ -75,11 +60,9 @@ int RunIdle(double seconds, double settleSeconds, const std::vector<std::string>
         }
         running.push_back(std::move(*launched));
     }
-    std::vector<CpuClock> clocks;
     for (std::size_t i = 0; i < running.size(); ++i) {
-        clocks.emplace_back(running[i].process, subjects[i].exe);
-        if (!clocks.back().Precise()) {
-            Note(subjects[i].label + ": CPU time in 10 ms ticks (Unix process not found)");
+        if (!running[i].process.HasPreciseCpuTime()) {
+            Note(subjects[i].label + ": CPU time in 10 ms ticks (its Unix process not found)");
         }
     }
     const auto wineserver = OurWineserver();
@@ -87,7 +70,7 @@ int RunIdle(double seconds, double settleSeconds, const std::vector<std::string>
     std::vector<double> before;
     for (std::size_t i = 0; i < running.size(); ++i) {
         running[i].messageBoxes.Poll(running[i].process, running[i].mainWindow);
-        before.push_back(clocks[i].Ms());
+        before.push_back(running[i].process.CpuMs());
     }
     const double serverBefore = wineserver ? UnixCpuMs(*wineserver) : 0;
     Sleep(static_cast<DWORD>(seconds * 1000));
@@ -96,7 +79,7 @@ int RunIdle(double seconds, double settleSeconds, const std::vector<std::string>
             Note(subjects[i].label + " ended while idle");
             return 1;
         }
-        Figure("idle_cpu_ms." + subjects[i].label, clocks[i].Ms() - before[i]);
+        Figure("idle_cpu_ms." + subjects[i].label, running[i].process.CpuMs() - before[i]);
     }
     if (wineserver) {
         Figure("idle_cpu_ms.wineserver_all", UnixCpuMs(*wineserver) - serverBefore);

@@ -49,11 +49,10 @@ void MessageBoxWatcher::Poll(const ChildProcess& process, HWND mainWindow) {
 bool HideMainWindow(HWND mainWindow) {
     if (HWND min = GetDlgItem(mainWindow, glint_ids::kMinButton)) {
         SendWithin(min, BM_CLICK, 0, 0, 5000);
-    } else {
-        ShowWindow(mainWindow, SW_HIDE);
+        for (int i = 0; i < 500 && IsWindowVisible(mainWindow); ++i) {
+            Sleep(10);
+        }
+        return !IsWindowVisible(mainWindow);
     }
-    for (int i = 0; i < 500 && IsWindowVisible(mainWindow); ++i) {
-        Sleep(10);
-    }
-    return !IsWindowVisible(mainWindow);
+    return HideWindow(mainWindow);
 }

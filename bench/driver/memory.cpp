@@ -25,7 +25,7 @@ bool ClickModes(GlintSubject& glint, int count) {
 bool ShowPopup(GlintSubject& glint, int count) {
     for (int i = 0; i < count; ++i) {
         if (HWND popup = FindPopup(glint.app.process.Id())) {
-            ShowWindow(popup, SW_HIDE);
+            HideWindow(popup);
         }
         if (!ClickAndWait(glint.Button(glint_ids::kTestLevelButton))) {
             Note("popup show " + std::to_string(i) + " was not answered");

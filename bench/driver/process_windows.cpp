@@ -89,6 +89,14 @@ bool IsPainted(HWND window) {
     return painted;
 }
 
+bool HideWindow(HWND window, UINT timeoutMs) {
+    ShowWindowAsync(window, SW_HIDE);
+    for (UINT waited = 0; IsWindowVisible(window) && waited < timeoutMs; waited += 10) {
+        Sleep(10);
+    }
+    return !IsWindowVisible(window);
+}
+
 bool SendWithin(HWND window, UINT message, WPARAM wParam, LPARAM lParam, UINT timeoutMs,
                 DWORD_PTR* result) {
     DWORD_PTR ignored = 0;

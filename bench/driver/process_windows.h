@@ -22,6 +22,10 @@ std::string DismissMessageBox(HWND box);
 // True once the window and all its visible children are shown and have no pending paint.
 bool IsPainted(HWND window);
 
+// Hides another process's window without waiting on that process (a synchronous cross-process
+// ShowWindow can block the driver for good), then waits at most timeoutMs for it to be hidden.
+bool HideWindow(HWND window, UINT timeoutMs = 5000);
+
 // Sends a message and waits at most timeoutMs for it to be handled; false on a timeout.
 bool SendWithin(HWND window, UINT message, WPARAM wParam, LPARAM lParam, UINT timeoutMs,
                 DWORD_PTR* result = nullptr);

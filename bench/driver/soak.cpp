@@ -39,7 +39,7 @@ std::optional<SoakTarget> StartTarget(const std::string& spec, int slot) {
     RECT rect{};
     GetWindowRect(glint->app.mainWindow, &rect);
     SetWindowPos(glint->app.mainWindow, nullptr, slot * (rect.right - rect.left + 8), 0, 0, 0,
-                 SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+                 SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE | SWP_ASYNCWINDOWPOS);
     SoakTarget target{std::move(*glint)};
     target.randomLevels = spec.substr(first + 1, second - first - 1) == "random";
     return target;

@@ -10,7 +10,7 @@ void HidePopups(std::vector<SoakTarget>& targets, const SoakTarget* except) {
             continue;
         }
         if (HWND popup = FindPopup(target.glint.app.process.Id())) {
-            ShowWindow(popup, SW_HIDE);
+            HideWindow(popup);
         }
     }
 }

@@ -12,6 +12,10 @@ bench_display_up() {
       if [ -e "/tmp/.X11-unix/X$n" ]; then
         mkdir -p "$WINEPREFIX"
         wineboot -i >/dev/null 2>&1 || true
+        # With no window manager, Wine would wait 2 s for one at each re-show of a window it
+        # lets the manager handle; Windows has no such wait, so Wine keeps all windows itself.
+        wine reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /d N /f >/dev/null 2>&1
+        wineserver -w
         return 0
       fi
       sleep 0.1

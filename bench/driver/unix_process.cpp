@@ -1,10 +1,11 @@
-#include "unix_cpu.h"
+#include "unix_process.h"
 
 #include <windows.h>
 
 #include <algorithm>
 #include <cctype>
 #include <cstdlib>
+#include <cstring>
 #include <vector>
 
 namespace {
@@ -110,4 +111,16 @@ double UnixCpuMs(int pid) {
         any = true;
     }
     return any ? total : -1;
+}
+
+std::uint64_t UnixPrivateBytes(int pid) {
+    const std::string status = ReadWholeFile(ProcFolder(std::to_string(pid)) + "\\status");
+    std::uint64_t kib = 0;
+    for (const char* field : {"RssAnon:", "VmSwap:"}) {
+        const auto at = status.find(field);
+        if (at != std::string::npos) {
+            kib += std::strtoull(status.c_str() + at + std::strlen(field), nullptr, 10);
+        }
+    }
+    return kib * 1024;
 }

@@ -1,10 +1,11 @@
 #pragma once
+#include <cstdint>
 #include <optional>
 #include <string>
 
-// CPU time of the Unix processes behind Wine's, read from /proc through Wine's Z: drive. The
-// scheduler's per-task counters have nanosecond precision; the Windows process times only
-// move in 10 ms ticks, too coarse for a program that sleeps.
+// CPU time and memory of the Unix processes behind Wine's, read from /proc through Wine's Z:
+// drive. The scheduler's per-task counters have nanosecond precision where the Windows process
+// times move in 10 ms ticks; and Wine reports no private memory of another process at all.
 
 // The Unix process whose command line starts with the Windows path exe (Wine shows a
 // program's command line there), if exactly one does.
@@ -15,3 +16,7 @@ std::optional<int> FindWineserver(const std::string& prefix);
 
 // Time on a CPU of all live tasks of the process, or a negative value when unreadable.
 double UnixCpuMs(int pid);
+
+// The process's private memory: resident anonymous pages plus swapped-out ones; 0 when
+// unreadable.
+std::uint64_t UnixPrivateBytes(int pid);
