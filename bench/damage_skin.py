@@ -52,13 +52,13 @@ def icon_claiming_beyond_file(_data):
 DAMAGE = {
     "01_On_0.ico": truncated,
     "01_On_1.ico": lambda data: b"",
-    "03_Breath_0.ico": None,  # wrong format: the level-1 popup bitmap under an icon's name
+    "03_Breath_0.ico": None,  # wrong format: the level-3 popup bitmap under an icon's name
     "03_Breath_1.ico": lambda data: data[:10],
     "04_ColorLoop_1.ico": icon_claiming_beyond_file,
     "05_RainBow_0.ico": lambda data: b"",
     "06_Exit.ico": lambda data: bytes(random.Random(11).getrandbits(8) for _ in range(len(data))),
-    "Perf_P1_Blue.bmp": truncated,
-    "Perf_P2_Green.bmp": lambda data: b"",
+    "Perf_P1_Blue.bmp": lambda data: b"",
+    "Perf_P2_Green.bmp": truncated,
     "Perf_P3_Red.bmp": claims_huge,
 }
 
@@ -70,7 +70,7 @@ def main():
     for name, damage in DAMAGE.items():
         target = os.path.join(damaged, name)
         if damage is None:
-            shutil.copyfile(os.path.join(good, "Perf_P1_Blue.bmp"), target)
+            shutil.copyfile(os.path.join(good, "Perf_P3_Red.bmp"), target)
             continue
         with open(os.path.join(good, name), "rb") as source:
             data = source.read()

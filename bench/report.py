@@ -49,10 +49,11 @@ class Table:
         self.out.append("| figure | runs | min | median | max | target | met |")
         self.out.append("|---|---|---|---|---|---|---|")
 
-    def row(self, title, values, digits=1, target="", check=None, on="median"):
+    def row(self, title, values, digits=1, target="", check=None, on="median", missing=None):
         found = spread(values)
         if found is None:
-            self.out.append(f"| {title} | 0 | – | – | – | {target} | not measured |")
+            self.out.append(f"| {title} | 0 | – | – | – | {target} | "
+                            f"{missing or 'not measured'} |")
             return
         low, middle, high = found
         met = ""
@@ -104,8 +105,15 @@ def main():
         glint = f"idle_cpu_ms.glint.{state}"
         table.row(f"baseline, window {state}, ms", values(figures, base), 2)
         table.row(f"glint.exe, window {state}, ms", values(figures, glint), 2)
+        no_ratio = None
+        if values(figures, base) and max(values(figures, base)) == 0 and max(values(figures, glint)) > 0:
+            no_ratio = "**no**: the baseline used no CPU at all"
         table.row(f"ratio glint / baseline, {state}", ratios(figures, glint, base), 1, "≤ 2",
-                  lambda v: v <= 2)
+                  lambda v: v <= 2, missing=no_ratio)
+        table.row(f"baseline wake-ups per second, {state}",
+                  values(figures, f"idle_wakeups_per_s.baseline.{state}"), 2)
+        table.row(f"glint.exe wake-ups per second, {state}",
+                  values(figures, f"idle_wakeups_per_s.glint.{state}"), 2)
     table.row("wineserver (shared by all), ms", values(figures, "idle_cpu_ms.wineserver_all"), 2)
 
     section(out, "3. Click to EC", "From a posted mouse click on a mode button to the write of "
@@ -114,6 +122,7 @@ def main():
     table = Table(out)
     table.row("median of a run, ms", values(figures, "click_to_ec_median_ms"), 3, "< 5",
               lambda v: v < 5)
+    table.row("99th percentile of a run, ms", values(figures, "click_to_ec_p99_ms"), 3)
     table.row("maximum of a run, ms", values(figures, "click_to_ec_max_ms"), 3)
     table.row("clicks with no write seen", values(figures, "click_to_ec_missed"), 0)
 
@@ -159,6 +168,10 @@ def main():
         table.row(f"{label}: buttons as at the start (of {total})",
                   values(figures, f"soak_buttons_as_before.{label}"), 0, str(total),
                   lambda v, t=total: v == t)
+        table.row(f"{label}: buttons showing an image at the end (of {total})",
+                  values(figures, f"soak_buttons_with_image.{label}"), 0,
+                  str(total) if label != "damaged" else "",
+                  (lambda v, t=total: v == t) if label != "damaged" else None)
         table.row(f"{label}: private memory at start, KiB",
                   values(figures, f"soak_private_start_kib.{label}"), 0)
         table.row(f"{label}: private memory at the end, KiB",

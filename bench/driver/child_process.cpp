@@ -81,8 +81,8 @@ std::optional<int> ChildProcess::UnixPid() const {
 
 double ChildProcess::CpuMs() const {
     if (const auto pid = UnixPid()) {
-        if (const double ms = UnixCpuMs(*pid); ms >= 0) {
-            return ms;
+        if (const auto use = UnixCpu(*pid)) {
+            return use->ms;
         }
     }
     FILETIME created, exited, kernel, user;
@@ -90,6 +90,12 @@ double ChildProcess::CpuMs() const {
         return -1;
     }
     return FileTimeMs(kernel) + FileTimeMs(user);
+}
+
+std::optional<double> ChildProcess::Timeslices() const {
+    const auto pid = UnixPid();
+    const auto use = pid ? UnixCpu(*pid) : std::nullopt;
+    return use ? std::optional(use->timeslices) : std::nullopt;
 }
 
 std::uint64_t ChildProcess::PrivateBytes() const {

@@ -29,6 +29,8 @@ public:
     // when its Unix process is found (the program runs from a folder of its own).
     double CpuMs() const;
     bool HasPreciseCpuTime() const { return UnixPid().has_value(); }
+    // How often the process has been put on a CPU, where /proc tells it.
+    std::optional<double> Timeslices() const;
     // PrivateUsage of the process's memory counters, from /proc when Wine gives none.
     std::uint64_t PrivateBytes() const;
     void Terminate();

@@ -68,21 +68,29 @@ int RunIdle(double seconds, double settleSeconds, const std::vector<std::string>
     const auto wineserver = OurWineserver();
     Sleep(static_cast<DWORD>(settleSeconds * 1000));
     std::vector<double> before;
+    std::vector<std::optional<double>> slicesBefore;
     for (std::size_t i = 0; i < running.size(); ++i) {
         running[i].messageBoxes.Poll(running[i].process, running[i].mainWindow);
         before.push_back(running[i].process.CpuMs());
+        slicesBefore.push_back(running[i].process.Timeslices());
     }
-    const double serverBefore = wineserver ? UnixCpuMs(*wineserver) : 0;
+    const auto serverBefore = wineserver ? UnixCpu(*wineserver) : std::nullopt;
     Sleep(static_cast<DWORD>(seconds * 1000));
     for (std::size_t i = 0; i < running.size(); ++i) {
         if (!running[i].process.IsRunning()) {
             Note(subjects[i].label + " ended while idle");
             return 1;
         }
-        Figure("idle_cpu_ms." + subjects[i].label, running[i].process.CpuMs() - before[i]);
+        const auto& process = running[i].process;
+        Figure("idle_cpu_ms." + subjects[i].label, process.CpuMs() - before[i]);
+        if (const auto slices = process.Timeslices(); slices && slicesBefore[i]) {
+            Figure("idle_wakeups_per_s." + subjects[i].label,
+                   (*slices - *slicesBefore[i]) / seconds);
+        }
     }
-    if (wineserver) {
-        Figure("idle_cpu_ms.wineserver_all", UnixCpuMs(*wineserver) - serverBefore);
+    if (const auto serverAfter = wineserver ? UnixCpu(*wineserver) : std::nullopt;
+        serverAfter && serverBefore) {
+        Figure("idle_cpu_ms.wineserver_all", serverAfter->ms - serverBefore->ms);
     }
     return 0;
 }

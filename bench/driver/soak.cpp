@@ -14,6 +14,7 @@ constexpr double kObserveTimeoutMs = 2000; // four polls
 constexpr double kTraceCheckEveryMs = 25;
 constexpr double kHealthCheckEveryMs = 1000;
 constexpr double kMatchingShare = 0.98; // of a capture's pixels, against its reference
+constexpr double kImageShare = 0.25;    // of a button's pixels not in its face colour
 
 double Kib(std::uint64_t bytes) {
     return static_cast<double>(bytes) / 1024.0;
@@ -21,6 +22,13 @@ double Kib(std::uint64_t bytes) {
 
 bool Matches(const Capture& now, const Capture& reference) {
     return !reference.pixels.empty() && 1.0 - DifferingShare(now, reference) >= kMatchingShare;
+}
+
+// A button without an image shows its face colour nearly everywhere.
+bool ShowsImage(const Capture& button) {
+    const COLORREF face = GetSysColor(COLOR_BTNFACE);
+    const std::uint32_t rgb = (GetRValue(face) << 16) | (GetGValue(face) << 8) | GetBValue(face);
+    return ShareNotOfColour(button, rgb) > kImageShare;
 }
 
 std::optional<SoakTarget> StartTarget(const std::string& spec, int slot) {
@@ -113,7 +121,7 @@ void CheckHealth(SoakTarget& target) {
              " clicks, exit code " + std::to_string(app.process.ExitCode()));
         return;
     }
-    app.messageBoxes.Poll(app.process, app.mainWindow);
+    DismissMessageBoxes(target);
     target.privateMax = std::max(target.privateMax, app.process.PrivateBytes());
 }
 
@@ -137,10 +145,13 @@ void ReportTarget(std::vector<SoakTarget>& targets, SoakTarget& target) {
     HidePopups(targets, nullptr);
     const auto buttons = CaptureButtons(target);
     int same = 0;
+    int withImage = 0;
     for (std::size_t i = 0; i < buttons.size() && i < target.buttonLooks.size(); ++i) {
         same += Matches(buttons[i], target.buttonLooks[i]) ? 1 : 0;
+        withImage += ShowsImage(buttons[i]) ? 1 : 0;
     }
     Figure("soak_buttons_as_before." + label, same);
+    Figure("soak_buttons_with_image." + label, withImage);
     Figure("soak_buttons." + label, static_cast<double>(buttons.size()));
     Figure("soak_private_start_kib." + label, Kib(target.privateStart));
     Figure("soak_private_max_kib." + label, Kib(target.privateMax));

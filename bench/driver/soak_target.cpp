@@ -4,6 +4,11 @@
 #include "glint_ids.h"
 #include "process_windows.h"
 
+void DismissMessageBoxes(SoakTarget& target) {
+    auto& app = target.glint.app;
+    app.messageBoxes.Poll(app.process, app.mainWindow);
+}
+
 void HidePopups(std::vector<SoakTarget>& targets, const SoakTarget* except) {
     for (auto& target : targets) {
         if (&target == except || !target.running) {
@@ -22,6 +27,7 @@ bool ShowLevelThroughEc(SoakTarget& target, std::uint8_t level, double timeoutMs
             return false;
         }
         for (const double start = NowMs(); NowMs() - start < timeoutMs; Sleep(20)) {
+            DismissMessageBoxes(target);
             if (target.glint.ec.PowerLevelReadSince(value, since)) {
                 target.lastValidLevel = value;
                 return true;
@@ -36,6 +42,7 @@ bool ShowLevelThroughEc(SoakTarget& target, std::uint8_t level, double timeoutMs
 }
 
 std::vector<Capture> CaptureButtons(SoakTarget& target) {
+    DismissMessageBoxes(target);
     SetCursorPos(GetSystemMetrics(SM_CXSCREEN) - 1, GetSystemMetrics(SM_CYSCREEN) - 1);
     ClickAndWait(target.glint.Button(glint_ids::kModeButtons[0]));
     Sleep(300); // the buttons repaint after the click
@@ -55,6 +62,7 @@ Capture CapturePopupAtLevel2(SoakTarget& target) {
     }
     const DWORD id = target.glint.app.process.Id();
     for (const double start = NowMs(); NowMs() - start < 3000; Sleep(20)) {
+        DismissMessageBoxes(target);
         HWND popup = FindPopup(id);
         if (popup != nullptr && IsPainted(popup)) {
             Sleep(250); // its 100 ms repaint has shown the new level by then

@@ -32,6 +32,9 @@ struct SoakTarget {
     std::uint64_t privateMax = 0;
 };
 
+// Presses OK on the message boxes the program shows (a damaged skin brings some).
+void DismissMessageBoxes(SoakTarget& target);
+
 // Hides every popup but target's (nullptr: all), so that popups never cover what is captured.
 void HidePopups(std::vector<SoakTarget>& targets, const SoakTarget* except);
 

@@ -98,19 +98,25 @@ std::optional<int> FindWineserver(const std::string& prefix) {
     return std::nullopt;
 }
 
-double UnixCpuMs(int pid) {
+std::optional<UnixCpuUse> UnixCpu(int pid) {
     const std::string tasks = ProcFolder(std::to_string(pid)) + "\\task";
-    double total = 0;
+    UnixCpuUse use;
     bool any = false;
     for (const auto& task : NumericEntries(tasks)) {
+        // schedstat: nanoseconds on a CPU, nanoseconds waiting for one, timeslices
         const std::string schedstat = ReadWholeFile(tasks + "\\" + task + "\\schedstat");
+        char* end = nullptr;
+        const double onCpuNs = std::strtod(schedstat.c_str(), &end);
+        std::strtod(end, &end);
+        const double timeslices = std::strtod(end, nullptr);
         if (schedstat.empty()) {
             continue;
         }
-        total += std::strtod(schedstat.c_str(), nullptr) / 1e6;
+        use.ms += onCpuNs / 1e6;
+        use.timeslices += timeslices;
         any = true;
     }
-    return any ? total : -1;
+    return any ? std::optional(use) : std::nullopt;
 }
 
 std::uint64_t UnixPrivateBytes(int pid) {

@@ -14,8 +14,12 @@ std::optional<int> FindUnixProcess(const std::string& exe);
 // The wineserver of the given prefix.
 std::optional<int> FindWineserver(const std::string& prefix);
 
-// Time on a CPU of all live tasks of the process, or a negative value when unreadable.
-double UnixCpuMs(int pid);
+// What the live tasks of the process have had of the CPUs.
+struct UnixCpuUse {
+    double ms = 0;         // time on a CPU
+    double timeslices = 0; // times put on a CPU: for a program that sleeps, its wake-ups
+};
+std::optional<UnixCpuUse> UnixCpu(int pid);
 
 // The process's private memory: resident anonymous pages plus swapped-out ones; 0 when
 // unreadable.
