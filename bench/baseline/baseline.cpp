@@ -1,7 +1,12 @@
 // The start-up and idle yardstick: the least Win32 dialog program, built with the same
 // toolchain, options and static runtime as glint.exe, showing a borderless dialog of the same
-// size from its own template and painting it with one brush.
+// size from its own template and painting it with one brush. Its second build also starts
+// the common controls (version 6) as glint.exe does, to tell that part of glint's start-up.
 #include <windows.h>
+
+#ifdef BASELINE_COMMON_CONTROLS
+#include <commctrl.h>
+#endif
 
 #include "baseline_ids.h"
 
@@ -26,6 +31,10 @@ INT_PTR CALLBACK BaselineProc(HWND dialog, UINT message, WPARAM wParam, LPARAM) 
 } // namespace
 
 int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int) {
+#ifdef BASELINE_COMMON_CONTROLS
+    const INITCOMMONCONTROLSEX controls{sizeof(controls), ICC_WIN95_CLASSES};
+    InitCommonControlsEx(&controls);
+#endif
     DialogBoxParamA(instance, MAKEINTRESOURCEA(kBaselineDialog), nullptr, BaselineProc, 0);
     return 0;
 }

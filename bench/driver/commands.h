@@ -7,4 +7,5 @@ int RunStartup(const std::string& label, const std::string& exe);
 int RunIdle(double seconds, double settleSeconds, const std::vector<std::string>& specs);
 int RunClicks(int count, const std::string& exe);
 int RunMemory(int clicks, int shows, const std::string& exe);
+int RunHold();
 int RunSoak(int clicks, int levels, unsigned seed, const std::vector<std::string>& specs);

@@ -54,5 +54,15 @@ bool HideMainWindow(HWND mainWindow) {
         }
         return !IsWindowVisible(mainWindow);
     }
-    return HideWindow(mainWindow);
+    // A dialog box shows itself once more when its queue first runs empty, which can come
+    // after our hide: hide again until it stays hidden.
+    for (int attempt = 0; attempt < 5; ++attempt) {
+        if (HideWindow(mainWindow)) {
+            Sleep(300);
+            if (!IsWindowVisible(mainWindow)) {
+                return true;
+            }
+        }
+    }
+    return false;
 }

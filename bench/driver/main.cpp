@@ -14,6 +14,7 @@ int Usage() {
                "       bench_driver idle SECONDS SETTLE LABEL:shown|hidden:EXE...\n"
                "       bench_driver clicks COUNT GLINT_EXE\n"
                "       bench_driver memory CLICKS SHOWS GLINT_EXE\n"
+               "       bench_driver hold\n"
                "       bench_driver soak CLICKS LEVELS SEED LABEL:cycle|random:GLINT_EXE...\n"
                "Each glint.exe runs from a folder of its own, with its ecsim state there.\n",
                stderr);
@@ -38,6 +39,9 @@ int main(int argc, char** argv) {
     if (command == "idle" && args.size() >= 4) {
         return RunIdle(std::atof(args[1].c_str()), std::atof(args[2].c_str()),
                        {args.begin() + 3, args.end()});
+    }
+    if (command == "hold" && args.size() == 1) {
+        return RunHold();
     }
     if (command == "clicks" && args.size() == 3) {
         return RunClicks(Int(args[1]), args[2]);

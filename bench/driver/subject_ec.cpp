@@ -31,6 +31,23 @@ bool SubjectEc::PowerLevelReadSince(std::uint8_t value, std::uint64_t sinceNs) c
     return AccessTime(ecsim::PortAccess::Read, ec::kPowerLevelOffset, value, sinceNs).has_value();
 }
 
+std::optional<std::pair<std::uint64_t, std::uint64_t>>
+SubjectEc::TrafficSpan(std::uint32_t pid, std::uint64_t fromNs, std::uint64_t toNs) const {
+    const auto trace = ecsim::EcSimState(*file_).Trace();
+    if (!trace) {
+        return std::nullopt;
+    }
+    std::optional<std::pair<std::uint64_t, std::uint64_t>> span;
+    for (const auto& entry : *trace) {
+        if (entry.pid != pid || entry.timeNs < fromNs || entry.timeNs > toNs) {
+            continue;
+        }
+        const std::uint64_t at = entry.timeNs - fromNs;
+        span = span ? std::pair(span->first, at) : std::pair(at, at);
+    }
+    return span;
+}
+
 std::optional<std::uint64_t> SubjectEc::AccessTime(ecsim::PortAccess access, std::int32_t offset,
                                                    std::uint8_t value,
                                                    std::uint64_t sinceNs) const {

@@ -5,6 +5,7 @@
 #include <memory>
 #include <optional>
 #include <string>
+#include <utility>
 
 // The simulated EC of one program under test: a state file of its own, fresh for each start.
 class SubjectEc {
@@ -19,6 +20,9 @@ public:
     std::optional<std::uint64_t> ModeWriteTime(std::uint8_t mode, std::uint64_t sinceNs) const;
     // Whether the program has read the power-level register and got value at or after sinceNs.
     bool PowerLevelReadSince(std::uint8_t value, std::uint64_t sinceNs) const;
+    // First and last port access of process pid between fromNs and toNs, as times after fromNs.
+    std::optional<std::pair<std::uint64_t, std::uint64_t>>
+    TrafficSpan(std::uint32_t pid, std::uint64_t fromNs, std::uint64_t toNs) const;
 
 private:
     explicit SubjectEc(std::unique_ptr<ecsim::StateFile> file) : file_(std::move(file)) {}
