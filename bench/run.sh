@@ -24,29 +24,49 @@ echo "bench: building" >&2
 bench_build
 bench_display_up
 fuzz_pid=""
+hold_pid=""
 cleanup() {
   [ -n "$fuzz_pid" ] && kill "$fuzz_pid" 2>/dev/null || true
+  [ -n "$hold_pid" ] && kill "$hold_pid" 2>/dev/null || true
   bench_display_down
 }
 trap cleanup EXIT
+wine "$driver" hold >/dev/null 2>&1 &
+hold_pid=$!
+sleep 2
 
-# 1. Start-up, interleaved with the baseline; the order within a pair alternates.
-glint_exe=$(bench_glint_folder startup)
-baseline_exe=$(bench_baseline_folder baseline)
-for run in $(seq 1 "$STARTUP_PAIRS"); do
-  if [ $((run % 2)) -eq 1 ]; then
-    bench_record startup "$run" startup baseline "$baseline_exe"
-    bench_record startup "$run" startup glint "$glint_exe"
-  else
-    bench_record startup "$run" startup glint "$glint_exe"
-    bench_record startup "$run" startup baseline "$baseline_exe"
-  fi
+# 1. Start-up, interleaved with the baseline (and the baseline that also starts the common
+# controls); the order within a round rotates.
+starters=(
+  "baseline $(bench_baseline_folder baseline)"
+  "baseline_cc $(bench_baseline_folder baseline_cc "$baseline_cc")"
+  "glint $(bench_glint_folder startup)"
+)
+for run in $(seq 1 "$STARTUP_ROUNDS"); do
+  for i in 0 1 2; do
+    read -r label exe <<<"${starters[$(((run + i) % 3))]}"
+    bench_record startup "$run" startup "$label" "$exe"
+  done
 done
+# One traced start of each, three times, for where the time goes.
+for run in 1 2 3; do
+  for starter in "${starters[@]}"; do
+    read -r label exe <<<"$starter"
+    WINEDEBUG=+timestamp,+pid,+loaddll,+dialog,+cursor wine "$driver" startup "$label" "$exe" \
+      >/dev/null 2>"$out/trace.txt" || true
+    /usr/bin/python3 bench/startup_trace.py "$label" "$out/trace.txt" "${exe##*\\}" |
+      while read -r _ key value; do printf 'trace\t%s\t%s\t%s\n' "$run" "$key" "$value"; done \
+        >>"$out/figures.tsv"
+  done
+done
+rm -f "$out/trace.txt"
 
-# 2. Idle: glint and the baseline, each shown and hidden, side by side over the same seconds.
+# 2. Idle: glint and the baseline, each shown and hidden, and the baseline with glint's timers,
+# side by side over the same seconds.
 idle_subjects=(
   "baseline:shown:$(bench_baseline_folder idle_baseline_shown)"
   "baseline:hidden:$(bench_baseline_folder idle_baseline_hidden)"
+  "baseline_timers:shown:$(bench_baseline_folder idle_baseline_timers "$baseline_timers")"
   "glint:shown:$(bench_glint_folder idle_glint_shown)"
   "glint:hidden:$(bench_glint_folder idle_glint_hidden)"
 )
@@ -106,7 +126,7 @@ done
   echo "display: Xvfb 3840x2160x24"
   echo "commit: $(git rev-parse --short HEAD)"
   echo "idle seconds: $IDLE_SECONDS"
-  echo "settings: $STARTUP_PAIRS start-up pairs, $IDLE_RUNS idle runs of $IDLE_SECONDS s," \
+  echo "settings: $STARTUP_ROUNDS start-up rounds, $IDLE_RUNS idle runs of $IDLE_SECONDS s," \
     "$CLICK_RUNS runs of $CLICKS clicks, $MEMORY_RUNS memory runs ($MEMORY_CLICKS clicks," \
     "$MEMORY_SHOWS popup shows), soak of $SOAK_CLICKS clicks and $SOAK_LEVELS level changes"
 } >"$out/about.txt"
