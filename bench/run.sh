@@ -74,6 +74,11 @@ for run in $(seq 1 "$IDLE_RUNS"); do
   bench_record idle "$run" idle "$IDLE_SECONDS" 5 "${idle_subjects[@]}"
 done
 
+# The cost of one EC byte access of glint's over the simulated io.dll (idle polls, clicks).
+for run in 1 2 3; do
+  bench_record ec "$run" ec-cost 1000
+done
+
 # 3. Click to EC.
 glint_exe=$(bench_glint_folder clicks)
 for run in $(seq 1 "$CLICK_RUNS"); do

@@ -8,4 +8,5 @@ int RunIdle(double seconds, double settleSeconds, const std::vector<std::string>
 int RunClicks(int count, const std::string& exe);
 int RunMemory(int clicks, int shows, const std::string& exe);
 int RunHold();
+int RunEcCost(int count);
 int RunSoak(int clicks, int levels, unsigned seed, const std::vector<std::string>& specs);

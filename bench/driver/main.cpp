@@ -15,6 +15,7 @@ int Usage() {
                "       bench_driver clicks COUNT GLINT_EXE\n"
                "       bench_driver memory CLICKS SHOWS GLINT_EXE\n"
                "       bench_driver hold\n"
+               "       bench_driver ec-cost COUNT\n"
                "       bench_driver soak CLICKS LEVELS SEED LABEL:cycle|random:GLINT_EXE...\n"
                "Each glint.exe runs from a folder of its own, with its ecsim state there.\n",
                stderr);
@@ -42,6 +43,9 @@ int main(int argc, char** argv) {
     }
     if (command == "hold" && args.size() == 1) {
         return RunHold();
+    }
+    if (command == "ec-cost" && args.size() == 2) {
+        return RunEcCost(Int(args[1]));
     }
     if (command == "clicks" && args.size() == 3) {
         return RunClicks(Int(args[1]), args[2]);

@@ -1,0 +1,36 @@
+#include "commands.h"
+
+#include "child_process.h"
+#include "clock.h"
+#include "report.h"
+#include "subject_ec.h"
+
+#include "ec/ec_port.h"
+#include "ec/ec_registers.h"
+
+#include <windows.h>
+
+// The cost of glint's own EC byte access (io.dll binding, bus mutex, Super-I/O protocol) over
+// the simulated io.dll beside the driver: the work behind each power-level poll and each click.
+int RunEcCost(int count) {
+    char path[MAX_PATH] = {};
+    GetModuleFileNameA(nullptr, path, MAX_PATH);
+    if (!SubjectEc::Fresh(FolderOf(path) + "\\ecsim_state.bin")) {
+        Note("cannot write a fresh ecsim state beside the driver");
+        return 1;
+    }
+    EcPort port; // ends the process when io.dll is not beside the driver
+    const auto level = static_cast<std::uint16_t>(port.registerBase + ec::kPowerLevelOffset);
+    const auto mode = static_cast<std::uint16_t>(port.registerBase + ec::kModeRegisterOffset);
+    double start = NowMs();
+    for (int i = 0; i < count; ++i) {
+        port.ReadByte(level);
+    }
+    Figure("ec_read_us", (NowMs() - start) * 1000.0 / count);
+    start = NowMs();
+    for (int i = 0; i < count; ++i) {
+        port.WriteByte(mode, i % 5);
+    }
+    Figure("ec_write_us", (NowMs() - start) * 1000.0 / count);
+    return 0;
+}
