@@ -2,9 +2,8 @@
 
 #include <filesystem>
 #include <fstream>
-#include <memory>
 
-#include "ec/ec_port.h"
+#include "simulated_ports.h"
 #include "temp_state_path.h"
 #include "tools/ecsim/state/ec_sim_state.h"
 #include "tools/ecsim/state/trace_decode.h"
@@ -14,30 +13,6 @@ namespace {
 using ecsim::EcSimState;
 using ecsim::PortAccess;
 using ecsim::StateFile;
-
-// The simulated EC reached the way io.dll reaches it, so EcPort can run against it natively.
-class SimulatedPorts final : public PortIo {
-public:
-    explicit SimulatedPorts(EcSimState& simState) : state(simState) {}
-    bool Open() override { return true; }
-    bool IsUsable() override { return state.DriverOpen(); }
-    void Write(std::uint16_t port, std::uint8_t value) override { state.PortWrite(port, value); }
-    std::uint16_t Read(std::uint16_t port) override { return state.PortRead(port); }
-
-private:
-    EcSimState& state;
-};
-
-class NoOtherTool final : public BusLock {
-public:
-    bool Acquire() override { return true; }
-    void Release() override {}
-};
-
-std::unique_ptr<EcPort> PortOn(EcSimState& state) {
-    return std::make_unique<EcPort>(std::make_unique<SimulatedPorts>(state),
-                                    std::make_unique<NoOtherTool>());
-}
 
 struct SimRig {
     TempStatePath temp;

@@ -1,39 +1,17 @@
 #include "tools/ecsim/state/ec_sim_state.h"
 
-#include <algorithm>
 #include <cstddef>
 #include <cstring>
 
 #include "ec/ec_registers.h"
+#include "tools/ecsim/state/state_lock.h"
+#include "tools/ecsim/state/trace_ring.h"
 
 namespace ecsim {
 
 namespace {
 
-template <typename Field> bool WriteField(StateFile& file, std::size_t offset, Field value) {
-    return file.WriteAt(offset, &value, sizeof(value));
-}
-
-SioRegisters SioOf(const Header& header) {
-    return {header.sioIndex, header.sioSubRegister, header.addressLow, header.addressHigh};
-}
-
-} // namespace
-
-std::optional<Header> EcSimState::ReadHeader() const {
-    Header header{};
-    const auto size = file.Size();
-    if (!size || *size != kFileSize || !file.ReadAt(0, &header, sizeof(header))) {
-        return std::nullopt;
-    }
-    if (std::memcmp(header.magic, kMagic, sizeof(kMagic)) != 0 || header.version != kVersion ||
-        header.fileSize != kFileSize || header.traceCapacity != kTraceCapacity) {
-        return std::nullopt;
-    }
-    return header;
-}
-
-bool EcSimState::Initialise() {
+std::vector<std::uint8_t> DefaultImage() {
     std::vector<std::uint8_t> image(kFileSize, 0);
     Header header{};
     std::memcpy(header.magic, kMagic, sizeof(kMagic));
@@ -44,81 +22,101 @@ bool EcSimState::Initialise() {
     std::memcpy(image.data(), &header, sizeof(header));
 
     std::uint8_t* ram = image.data() + kRamOffset;
-    ram[ec::kChipIdAddress1] = kDefaultChipId1;
-    ram[ec::kChipIdAddress2] = kDefaultChipId2;
-    ram[ec::RegisterBaseForChip(kDefaultChipId1, kDefaultChipId2) + ec::kPowerLevelOffset] =
-        kDefaultPowerLevel;
-
-    return file.WriteAt(0, image.data(), image.size()) && file.Truncate(kFileSize);
+    ram[ec::kChipIdAddress1] = EcSimState::kDefaultChipId1;
+    ram[ec::kChipIdAddress2] = EcSimState::kDefaultChipId2;
+    ram[ec::RegisterBaseForChip(EcSimState::kDefaultChipId1, EcSimState::kDefaultChipId2) +
+        ec::kPowerLevelOffset] = EcSimState::kDefaultPowerLevel;
+    return image;
 }
 
-bool EcSimState::StoreSio(const SioRegisters& registers) {
-    const std::uint8_t bytes[4] = {registers.index, registers.subRegister, registers.addressLow,
-                                   registers.addressHigh};
-    static_assert(offsetof(Header, addressHigh) == offsetof(Header, sioIndex) + 3);
-    return file.WriteAt(offsetof(Header, sioIndex), bytes, sizeof(bytes));
-}
+} // namespace
 
-void EcSimState::AppendTrace(const Header& header, std::uint16_t port, std::uint8_t value,
-                             PortAccess access) {
-    const TraceEntry entry{NowNs(), CurrentProcessId(), port, value, access};
-    const std::uint32_t slot = header.traceCount % kTraceCapacity;
-    if (file.WriteAt(kTraceOffset + slot * sizeof(TraceEntry), &entry, sizeof(entry))) {
-        WriteField(file, offsetof(Header, traceCount), header.traceCount + 1);
+std::optional<SharedState> EcSimState::Shared() const {
+    std::uint8_t* mapped = file.Map();
+    if (mapped == nullptr || !SharedState(mapped).HasValidHeader()) {
+        return std::nullopt;
     }
+    return SharedState(mapped);
+}
+
+bool EcSimState::Initialise() {
+    const std::vector<std::uint8_t> image = DefaultImage();
+    if (const auto shared = Shared()) {
+        // A state in use is replaced under its lock, which the new image must not release.
+        const StateLock hold(*shared);
+        constexpr std::size_t lockEnd = offsetof(Header, lock) + sizeof(Header::lock);
+        return file.WriteAt(0, image.data(), offsetof(Header, lock)) &&
+               file.WriteAt(lockEnd, image.data() + lockEnd, image.size() - lockEnd);
+    }
+    return file.WriteAt(0, image.data(), image.size()) &&
+           (file.Size() == kFileSize || file.Truncate(kFileSize));
 }
 
 void EcSimState::PortWrite(std::uint16_t port, std::uint8_t value) {
-    const auto header = ReadHeader();
-    if (!header || header->driverOpen == 0) {
+    auto shared = Shared();
+    if (!shared || !shared->DriverOpen()) {
         return;
     }
-    SioRegisters registers = SioOf(*header);
+    const StateLock hold(*shared);
+    SioRegisters registers = shared->Sio();
     if (const auto ramAddress = ApplyPortWrite(registers, port, value)) {
-        file.WriteAt(kRamOffset + *ramAddress, &value, 1);
+        shared->SetRam(*ramAddress, value);
     }
-    StoreSio(registers);
-    AppendTrace(*header, port, value, PortAccess::Write);
+    shared->SetSio(registers);
+    AppendTrace(*shared, {NowNs(), CurrentProcessId(), port, value, PortAccess::Write});
 }
 
 std::uint16_t EcSimState::PortRead(std::uint16_t port) {
-    const auto header = ReadHeader();
-    if (!header || header->driverOpen == 0) {
+    auto shared = Shared();
+    if (!shared || !shared->DriverOpen()) {
         return 0xFF;
     }
-    const PortReadResult source = ResolvePortRead(SioOf(*header), port);
-    std::uint8_t value = source.registerValue;
-    if (source.ramAddress && !file.ReadAt(kRamOffset + *source.ramAddress, &value, 1)) {
-        value = 0xFF;
-    }
-    AppendTrace(*header, port, value, PortAccess::Read);
-    return static_cast<std::uint16_t>((header->inpHighByte << 8) | value);
+    const StateLock hold(*shared);
+    const PortReadResult source = ResolvePortRead(shared->Sio(), port);
+    const std::uint8_t value =
+        source.ramAddress ? shared->Ram(*source.ramAddress) : source.registerValue;
+    AppendTrace(*shared, {NowNs(), CurrentProcessId(), port, value, PortAccess::Read});
+    return static_cast<std::uint16_t>((shared->InpHighByte() << 8) | value);
 }
 
 bool EcSimState::DriverOpen() const {
-    const auto header = ReadHeader();
-    return header && header->driverOpen != 0;
+    const auto shared = Shared();
+    return shared && shared->DriverOpen();
 }
 
 std::optional<std::uint8_t> EcSimState::Peek(std::uint16_t address) const {
-    std::uint8_t value = 0;
-    if (!IsValid() || !file.ReadAt(kRamOffset + address, &value, 1)) {
+    const auto shared = Shared();
+    if (!shared) {
         return std::nullopt;
     }
-    return value;
+    return shared->Ram(address);
 }
 
 bool EcSimState::Poke(std::uint16_t address, std::uint8_t value) {
-    return IsValid() && file.WriteAt(kRamOffset + address, &value, 1);
+    auto shared = Shared();
+    if (!shared) {
+        return false;
+    }
+    shared->SetRam(address, value);
+    return true;
 }
 
 bool EcSimState::SetDriverOpen(bool open) {
-    return IsValid() &&
-           WriteField(file, offsetof(Header, driverOpen), static_cast<std::uint8_t>(open ? 1 : 0));
+    auto shared = Shared();
+    if (!shared) {
+        return false;
+    }
+    shared->SetDriverOpen(open);
+    return true;
 }
 
 bool EcSimState::SetInpHighByte(std::uint8_t value) {
-    return IsValid() && WriteField(file, offsetof(Header, inpHighByte), value);
+    auto shared = Shared();
+    if (!shared) {
+        return false;
+    }
+    shared->SetInpHighByte(value);
+    return true;
 }
 
 std::optional<std::int32_t> EcSimState::RegisterBase() const {
@@ -131,25 +129,21 @@ std::optional<std::int32_t> EcSimState::RegisterBase() const {
 }
 
 std::optional<std::vector<TraceEntry>> EcSimState::Trace() const {
-    const auto header = ReadHeader();
-    if (!header) {
+    const auto shared = Shared();
+    if (!shared) {
         return std::nullopt;
     }
-    std::vector<TraceEntry> ring(kTraceCapacity);
-    if (!file.ReadAt(kTraceOffset, ring.data(), ring.size() * sizeof(TraceEntry))) {
-        return std::nullopt;
-    }
-    const std::uint32_t count = std::min(header->traceCount, kTraceCapacity);
-    std::vector<TraceEntry> entries;
-    entries.reserve(count);
-    for (std::uint32_t n = header->traceCount - count; n != header->traceCount; ++n) {
-        entries.push_back(ring[n % kTraceCapacity]);
-    }
-    return entries;
+    return ReadTrace(*shared);
 }
 
 bool EcSimState::ClearTrace() {
-    return IsValid() && WriteField(file, offsetof(Header, traceCount), std::uint32_t{0});
+    auto shared = Shared();
+    if (!shared) {
+        return false;
+    }
+    const StateLock hold(*shared);
+    shared->SetTraceCount(0);
+    return true;
 }
 
 std::optional<StateFile> OpenOrCreateState(const std::filesystem::path& path) {

@@ -5,15 +5,16 @@
 #include <optional>
 #include <vector>
 
+#include "tools/ecsim/state/shared_state.h"
 #include "tools/ecsim/state/state_file.h"
 #include "tools/ecsim/state/state_format.h"
-#include "tools/ecsim/state/super_io.h"
 
 namespace ecsim {
 
-// The simulated EC as its state file holds it. Every operation reads the file anew, so a
-// change made by another process shows at the next access; on a damaged file (wrong size,
-// magic or version) every operation fails or yields nothing, and nothing is written.
+// The simulated EC as its state file holds it. Every operation works on the file's shared
+// mapping and checks the file first, so a change made by another process shows at the next
+// access; on a damaged file (wrong size, magic or version) every operation fails or yields
+// nothing, and nothing is written.
 class EcSimState {
 public:
     // Defaults of a new state: an IT5570 (0x55, 0x70), power level 1, driver open.
@@ -23,7 +24,7 @@ public:
 
     explicit EcSimState(StateFile& stateFile) : file(stateFile) {}
 
-    bool IsValid() const { return ReadHeader().has_value(); }
+    bool IsValid() const { return Shared().has_value(); }
     // Writes a fresh default state over whatever the file held.
     bool Initialise();
 
@@ -45,10 +46,8 @@ public:
     bool ClearTrace();
 
 private:
-    std::optional<Header> ReadHeader() const;
-    bool StoreSio(const SioRegisters& registers);
-    void AppendTrace(const Header& header, std::uint16_t port, std::uint8_t value,
-                     PortAccess access);
+    // The mapped state, when the file holds a valid one now.
+    std::optional<SharedState> Shared() const;
 
     StateFile& file;
 };

@@ -5,34 +5,34 @@
 #include <filesystem>
 #include <optional>
 
+#include "tools/ecsim/state/os_handles.h"
+
 namespace ecsim {
 
-// A file read and written at offsets, without a shared file position, so that several
-// processes can use it at once. Move-only; closed with its owner.
+// The state file, open for reading and writing by several processes at once, and mapped into
+// memory shared with them while it has the size of a state. Move-only; unmapped and closed with
+// its owner.
 class StateFile {
 public:
     enum class OpenMode { ExistingOnly, CreateIfMissing };
 
     static std::optional<StateFile> Open(const std::filesystem::path& path, OpenMode mode);
 
-    StateFile(StateFile&& other) noexcept;
-    StateFile& operator=(StateFile&& other) noexcept;
-    StateFile(const StateFile&) = delete;
-    StateFile& operator=(const StateFile&) = delete;
-    ~StateFile();
+    // The kFileSize bytes of the state, mapped; null while the file has another size. The size
+    // is checked at every call because another process may shrink the file, and touching a
+    // mapped page past its end would crash this one.
+    std::uint8_t* Map();
 
-    // Whole transfers only: false when fewer bytes than asked could be moved.
-    bool ReadAt(std::uint64_t offset, void* data, std::size_t size) const;
+    // A whole transfer at an offset, without a shared file position: false when it fell short.
     bool WriteAt(std::uint64_t offset, const void* data, std::size_t size);
     std::optional<std::uint64_t> Size() const;
     bool Truncate(std::uint64_t size);
 
 private:
-    explicit StateFile(std::intptr_t nativeHandle) : handle(nativeHandle) {}
-    void Close();
+    explicit StateFile(OsHandle openFile) : file(std::move(openFile)) {}
 
-    static constexpr std::intptr_t kNoHandle = -1;
-    std::intptr_t handle = kNoHandle;
+    OsHandle file;
+    MappedView view;
 };
 
 // Wall-clock nanoseconds since 1970-01-01 UTC, comparable between Linux and Wine processes.

@@ -1,61 +1,65 @@
 #include "tools/ecsim/state/state_file.h"
 
 #include <fcntl.h>
+#include <sys/mman.h>
 #include <sys/stat.h>
 #include <time.h>
 #include <unistd.h>
 
-#include <utility>
+#include "tools/ecsim/state/state_format.h"
 
 namespace ecsim {
 
+namespace {
+
+int Fd(const OsHandle& handle) {
+    return static_cast<int>(handle.Get());
+}
+
+} // namespace
+
+void OsHandle::Close() {
+    if (handle != kNone) {
+        ::close(static_cast<int>(handle));
+        handle = kNone;
+    }
+}
+
+void MappedView::Unmap() {
+    if (address != nullptr) {
+        ::munmap(address, length);
+        address = nullptr;
+    }
+}
+
 std::optional<StateFile> StateFile::Open(const std::filesystem::path& path, OpenMode mode) {
     const int flags = O_RDWR | O_CLOEXEC | (mode == OpenMode::CreateIfMissing ? O_CREAT : 0);
-    const int fd = ::open(path.c_str(), flags, 0644);
-    if (fd < 0) {
+    OsHandle fd(::open(path.c_str(), flags, 0644));
+    if (!fd) {
         return std::nullopt;
     }
-    return StateFile(fd);
+    return StateFile(std::move(fd));
 }
 
-StateFile::StateFile(StateFile&& other) noexcept : handle(std::exchange(other.handle, kNoHandle)) {}
-
-StateFile& StateFile::operator=(StateFile&& other) noexcept {
-    std::swap(handle, other.handle);
-    return *this;
-}
-
-StateFile::~StateFile() {
-    Close();
-}
-
-void StateFile::Close() {
-    if (handle != kNoHandle) {
-        ::close(static_cast<int>(handle));
-        handle = kNoHandle;
+std::uint8_t* StateFile::Map() {
+    if (Size() != kFileSize) {
+        return nullptr;
     }
-}
-
-bool StateFile::ReadAt(std::uint64_t offset, void* data, std::size_t size) const {
-    auto* bytes = static_cast<char*>(data);
-    while (size > 0) {
-        const ssize_t got =
-            ::pread(static_cast<int>(handle), bytes, size, static_cast<off_t>(offset));
-        if (got <= 0) {
-            return false;
+    // A shared mapping stays valid when the file shrinks and grows again, so it is made once.
+    if (view.Bytes() == nullptr) {
+        void* base = ::mmap(nullptr, kFileSize, PROT_READ | PROT_WRITE, MAP_SHARED, Fd(file), 0);
+        if (base == MAP_FAILED) {
+            return nullptr;
         }
-        bytes += got;
-        size -= static_cast<std::size_t>(got);
-        offset += static_cast<std::uint64_t>(got);
+        view = MappedView(base, kFileSize);
     }
-    return true;
+    return view.Bytes();
 }
 
 bool StateFile::WriteAt(std::uint64_t offset, const void* data, std::size_t size) {
     const auto* bytes = static_cast<const char*>(data);
     while (size > 0) {
-        const ssize_t put =
-            ::pwrite(static_cast<int>(handle), bytes, size, static_cast<off_t>(offset));
+        const ssize_t put = ::pwrite(Fd(file), bytes, size, static_cast<off_t>(offset));
         if (put <= 0) {
             return false;
         }
@@ -68,14 +72,14 @@ bool StateFile::WriteAt(std::uint64_t offset, const void* data, std::size_t size
 
 std::optional<std::uint64_t> StateFile::Size() const {
     struct stat info {};
-    if (::fstat(static_cast<int>(handle), &info) != 0) {
+    if (::fstat(Fd(file), &info) != 0) {
         return std::nullopt;
     }
     return static_cast<std::uint64_t>(info.st_size);
 }
 
 bool StateFile::Truncate(std::uint64_t size) {
-    return ::ftruncate(static_cast<int>(handle), static_cast<off_t>(size)) == 0;
+    return ::ftruncate(Fd(file), static_cast<off_t>(size)) == 0;
 }
 
 std::uint64_t NowNs() {

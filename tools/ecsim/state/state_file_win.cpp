@@ -6,69 +6,76 @@
 
 #include "tools/ecsim/state/state_file.h"
 
-#include <utility>
+#include "tools/ecsim/state/state_format.h"
 
 namespace ecsim {
 
 namespace {
 
-HANDLE AsHandle(std::intptr_t handle) {
-    return reinterpret_cast<HANDLE>(handle);
-}
-
-OVERLAPPED At(std::uint64_t offset) {
-    OVERLAPPED where{};
-    where.Offset = static_cast<DWORD>(offset);
-    where.OffsetHigh = static_cast<DWORD>(offset >> 32);
-    return where;
+HANDLE AsHandle(const OsHandle& handle) {
+    return reinterpret_cast<HANDLE>(handle.Get());
 }
 
 } // namespace
 
+void OsHandle::Close() {
+    if (handle != kNone) {
+        CloseHandle(reinterpret_cast<HANDLE>(handle));
+        handle = kNone;
+    }
+}
+
+void MappedView::Unmap() {
+    if (address != nullptr) {
+        UnmapViewOfFile(address);
+        address = nullptr;
+    }
+}
+
 std::optional<StateFile> StateFile::Open(const std::filesystem::path& path, OpenMode mode) {
-    HANDLE file = CreateFileW(path.c_str(), GENERIC_READ | GENERIC_WRITE,
-                              FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
-                              mode == OpenMode::CreateIfMissing ? OPEN_ALWAYS : OPEN_EXISTING,
-                              FILE_ATTRIBUTE_NORMAL, nullptr);
-    if (file == INVALID_HANDLE_VALUE) {
+    HANDLE opened = CreateFileW(path.c_str(), GENERIC_READ | GENERIC_WRITE,
+                                FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
+                                mode == OpenMode::CreateIfMissing ? OPEN_ALWAYS : OPEN_EXISTING,
+                                FILE_ATTRIBUTE_NORMAL, nullptr);
+    if (opened == INVALID_HANDLE_VALUE) {
         return std::nullopt;
     }
-    return StateFile(reinterpret_cast<std::intptr_t>(file));
+    return StateFile(OsHandle(reinterpret_cast<std::intptr_t>(opened)));
 }
 
-StateFile::StateFile(StateFile&& other) noexcept : handle(std::exchange(other.handle, kNoHandle)) {}
-
-StateFile& StateFile::operator=(StateFile&& other) noexcept {
-    std::swap(handle, other.handle);
-    return *this;
-}
-
-StateFile::~StateFile() {
-    Close();
-}
-
-void StateFile::Close() {
-    if (handle != kNoHandle) {
-        CloseHandle(AsHandle(handle));
-        handle = kNoHandle;
+std::uint8_t* StateFile::Map() {
+    if (Size() != kFileSize) {
+        return nullptr;
     }
-}
-
-bool StateFile::ReadAt(std::uint64_t offset, void* data, std::size_t size) const {
-    OVERLAPPED where = At(offset);
-    DWORD got = 0;
-    return ReadFile(AsHandle(handle), data, static_cast<DWORD>(size), &got, &where) && got == size;
+    // The view stays valid when the file shrinks and grows again, so it is made once.
+    if (view.Bytes() == nullptr) {
+        // Sized by the file itself: a mapping larger than the file would grow it.
+        HANDLE section = CreateFileMappingW(AsHandle(file), nullptr, PAGE_READWRITE, 0, 0, nullptr);
+        if (section == nullptr) {
+            return nullptr;
+        }
+        // The view keeps the mapping object alive once this handle is closed.
+        const OsHandle mapping(reinterpret_cast<std::intptr_t>(section));
+        void* base = MapViewOfFile(section, FILE_MAP_READ | FILE_MAP_WRITE, 0, 0, kFileSize);
+        if (base == nullptr) {
+            return nullptr;
+        }
+        view = MappedView(base, kFileSize);
+    }
+    return view.Bytes();
 }
 
 bool StateFile::WriteAt(std::uint64_t offset, const void* data, std::size_t size) {
-    OVERLAPPED where = At(offset);
+    OVERLAPPED where{};
+    where.Offset = static_cast<DWORD>(offset);
+    where.OffsetHigh = static_cast<DWORD>(offset >> 32);
     DWORD put = 0;
-    return WriteFile(AsHandle(handle), data, static_cast<DWORD>(size), &put, &where) && put == size;
+    return WriteFile(AsHandle(file), data, static_cast<DWORD>(size), &put, &where) && put == size;
 }
 
 std::optional<std::uint64_t> StateFile::Size() const {
     LARGE_INTEGER size{};
-    if (!GetFileSizeEx(AsHandle(handle), &size)) {
+    if (!GetFileSizeEx(AsHandle(file), &size)) {
         return std::nullopt;
     }
     return static_cast<std::uint64_t>(size.QuadPart);
@@ -77,8 +84,8 @@ std::optional<std::uint64_t> StateFile::Size() const {
 bool StateFile::Truncate(std::uint64_t size) {
     LARGE_INTEGER end{};
     end.QuadPart = static_cast<LONGLONG>(size);
-    return SetFilePointerEx(AsHandle(handle), end, nullptr, FILE_BEGIN) &&
-           SetEndOfFile(AsHandle(handle));
+    return SetFilePointerEx(AsHandle(file), end, nullptr, FILE_BEGIN) &&
+           SetEndOfFile(AsHandle(file));
 }
 
 std::uint64_t NowNs() {

@@ -31,7 +31,9 @@ struct Header {
     // Entries appended since the trace was last cleared; entry n lives in slot n % capacity.
     std::uint32_t traceCount;
     std::uint32_t traceCapacity;
-    std::uint8_t reserved2[32];
+    // Non-zero while a process holds the state lock (see StateLock).
+    std::uint32_t lock;
+    std::uint8_t reserved2[28];
 };
 static_assert(sizeof(Header) == 64);
 
