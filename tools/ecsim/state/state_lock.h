@@ -9,10 +9,10 @@
 namespace ecsim {
 
 // Held while a process changes several fields of the shared state together: a port access
-// (registers, RAM and trace), the clearing of the trace, a reinitialisation. The lock lives in the
+// (registers, RAM and trace), the clearing of the trace, a reinitialisation. It lives in the
 // state's header, so the io.dll of a Windows program and the native ecsim command exclude each
-// other. Holds last microseconds, so waiters spin; a holder that stays the same for kStaleAfter has
-// died holding the lock (a program killed mid-access) and is replaced.
+// other. Holds last microseconds, so waiters spin; a holder that stays the same for kStaleAfter
+// has died holding the lock (a program killed mid-access) and is replaced.
 class StateLock {
 public:
     static constexpr std::chrono::milliseconds kStaleAfter{1000};
