@@ -29,6 +29,7 @@ glint_wine_up() {
   wineboot -i >/dev/null 2>&1 || true
   wineserver -w
   glint_wine_fonts
+  glint_wine_cjk_fallback
 }
 
 # Debian's Wine does not load its own fonts; without Tahoma "MS Shell Dlg" falls back to a
@@ -40,6 +41,15 @@ glint_wine_fonts() {
     [ -e "$f" ] && [ ! -e "$dest/${f##*/}" ] && cp "$f" "$dest/"
   done
   return 0
+}
+
+# Wine links the dialog and menu fonts to SimSun for Chinese text; a prefix without SimSun shows
+# boxes for it unless its locale is Chinese (Windows has its fonts linked). The installed
+# WenQuanYi font stands in for SimSun.
+glint_wine_cjk_fallback() {
+  wine reg add 'HKCU\Software\Wine\Fonts\Replacements' /v SimSun /d "WenQuanYi Micro Hei" /f \
+    >/dev/null 2>&1 || true
+  wineserver -w
 }
 
 glint_wine_down() {

@@ -2,6 +2,7 @@
 // a closed port driver.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <string>
 
 #include "file_ops.h"
@@ -79,6 +80,12 @@ TEST_F(SkinFiles, MissingBackgroundShowsOneMessageThenTheBuiltInBitmap) {
     const HWND message = glint->WaitForWindow(IsBackgroundMessage, kStartTimeout);
     ASSERT_NE(message, nullptr);
     EXPECT_EQ(StaticTexts(message), std::vector<std::wstring>{kBackgroundFailedText});
+    // The picture is kept once the box has painted its text.
+    WaitUntil([&] {
+        const Image box = CaptureWindow(message);
+        return std::count_if(box.pixels.begin(), box.pixels.end(),
+                             [](std::uint32_t pixel) { return (pixel & 0xFF) < 0x60; }) > 50;
+    });
     KeepScreenshot(message, "background_missing_message");
     // The window comes up only once the message is dismissed.
     EXPECT_EQ(glint->WaitForMainWindow(0ms), nullptr);
