@@ -120,12 +120,18 @@ HWND GlintProcess::WaitForWindow(const std::function<bool(HWND)>& predicate,
 }
 
 HWND GlintProcess::WaitForMainWindow(std::chrono::milliseconds timeout) const {
-    return WaitForWindow(
-        [](HWND window) {
-            return ::IsWindowVisible(window) && ClassName(window) == L"#32770" &&
-                   WindowText(window).rfind(L"Glint_Controls", 0) == 0;
+    const HWND window = WaitForWindow(
+        [](HWND candidate) {
+            return ::IsWindowVisible(candidate) && ClassName(candidate) == kDialogClass &&
+                   WindowText(candidate).rfind(L"Glint_Controls", 0) == 0;
         },
         timeout);
+    // The dialog loop shows its window again when its queue first runs dry; input given
+    // before then could be undone (a window hidden by MIN would come back).
+    if (window != nullptr) {
+        ::WaitForInputIdle(process, static_cast<DWORD>(timeout.count()));
+    }
+    return window;
 }
 
 } // namespace e2e

@@ -2,6 +2,8 @@
 
 #include <vector>
 
+#include "wait.h"
+
 namespace e2e {
 
 namespace {
@@ -46,6 +48,15 @@ void ButtonAt(POINT screen, DWORD down, DWORD up) {
 
 void MoveMouseTo(POINT screen) {
     Send({MouseInput(MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE, screen)});
+    // A button pressed before the move has arrived would land where the cursor was.
+    const auto arrived = [&] {
+        POINT cursor{};
+        return ::GetCursorPos(&cursor) && cursor.x == screen.x && cursor.y == screen.y;
+    };
+    if (!WaitUntil(arrived, 2s)) {
+        ::SetCursorPos(screen.x, screen.y);
+        WaitUntil(arrived, 2s);
+    }
 }
 
 void Click(POINT screen) {

@@ -30,17 +30,23 @@ std::vector<std::uint8_t> ModeWritesSince(EcSim& ec, std::uint64_t timeNs) {
 
 class Window : public GlintTest {
 protected:
-    // Clicks a mode button with the mouse and waits until its mode is in the EC: everything
-    // queued before the click has then been handled.
+    // Clicks a mode button with the mouse and waits until the click's last write (the control
+    // byte) is in the EC: everything queued before the click has then been handled.
     void ClickMode(int id, std::uint8_t mode) {
+        const std::uint64_t before = ecsim::NowNs();
         Click(ControlCenter(mainWindow, id));
-        ASSERT_TRUE(WaitUntil([&] { return glint->Ec().ModeRegister() == mode; })) << id;
+        ASSERT_TRUE(WaitUntil([&] { return ModeSelected(before, mode); })) << id;
     }
     // The same through a posted command, for things queued as posted messages.
     void PostMode(int id, std::uint8_t mode) {
-        ASSERT_TRUE(glint->Ec().Poke(0xC4FC, 0xEE));
+        const std::uint64_t before = ecsim::NowNs();
         PostClick(mainWindow, id);
-        ASSERT_TRUE(WaitUntil([&] { return glint->Ec().ModeRegister() == mode; })) << id;
+        ASSERT_TRUE(WaitUntil([&] { return ModeSelected(before, mode); })) << id;
+    }
+    bool ModeSelected(std::uint64_t since, std::uint8_t mode) {
+        const std::vector<ecsim::EcAccess> writes = glint->Ec().WritesSince(since);
+        return writes.size() >= 2 && writes[writes.size() - 2].address == 0xC4FC &&
+               writes[writes.size() - 2].value == mode && writes.back().address == 0xC422;
     }
     void ExpectStillShown() {
         EXPECT_TRUE(glint->IsRunning());
