@@ -101,7 +101,10 @@ TEST_F(PopupEndToEnd, FirstChangeShowsTheCentredPopupInTheLevelsColourAndItHides
     HWND popup = WaitShownAt(ExpectedPopupRect(PopupSize(), false));
     ASSERT_NE(popup, nullptr);
     const Ms shownAfter = Since(changed);
-    EXPECT_TRUE(::GetWindowLongW(popup, GWL_EXSTYLE) & WS_EX_TOPMOST);
+    // The popup moves into place and is made topmost in the same tick, one call after the other.
+    EXPECT_TRUE(WaitUntil([&] {
+        return (::GetWindowLongW(popup, GWL_EXSTYLE) & WS_EX_TOPMOST) != 0;
+    })) << "not made topmost";
     EXPECT_TRUE(WaitShowing(popup, green)) << "not the level-2 bitmap";
     KeepScreenshot(popup, "popup_level2_green");
     KeepScreenshot(::GetDesktopWindow(), "popup_screen_centred");
