@@ -204,6 +204,8 @@ def main():
                   values(figures, f"soak_level_changes_unread.{label}"), 0)
         table.row(f"{label}: message boxes dismissed",
                   values(figures, f"soak_message_boxes.{label}"), 0)
+        table.row(f"{label}: popup windows at the end", values(figures, f"soak_popup_windows.{label}"),
+                  0, "1", lambda v: v == 1)
         table.row(f"{label}: still running (1 yes)", values(figures, f"soak_running.{label}"), 0,
                   "1", lambda v: v == 1)
         table.row(f"{label}: answers (1 yes)", values(figures, f"soak_responds.{label}"), 0,

@@ -60,6 +60,14 @@ HWND FindPopup(DWORD processId) {
     return nullptr;
 }
 
+int CountPopups(DWORD processId) {
+    int count = 0;
+    for (HWND window : TopLevelWindows(processId)) {
+        count += IsDialogClass(window) && GetDlgItem(window, glint_ids::kPopupLevelText) != nullptr;
+    }
+    return count;
+}
+
 std::vector<HWND> FindMessageBoxes(DWORD processId, HWND mainWindow, HWND popup) {
     std::vector<HWND> boxes;
     for (HWND window : TopLevelWindows(processId)) {
@@ -97,9 +105,8 @@ bool HideWindow(HWND window, UINT timeoutMs) {
     return !IsWindowVisible(window);
 }
 
-bool SendWithin(HWND window, UINT message, WPARAM wParam, LPARAM lParam, UINT timeoutMs,
-                DWORD_PTR* result) {
-    DWORD_PTR ignored = 0;
-    return SendMessageTimeoutW(window, message, wParam, lParam, SMTO_NORMAL, timeoutMs,
-                               result != nullptr ? result : &ignored) != 0;
+bool SendWithin(HWND window, UINT message, WPARAM wParam, LPARAM lParam, UINT timeoutMs) {
+    DWORD_PTR result = 0;
+    return SendMessageTimeoutW(window, message, wParam, lParam, SMTO_NORMAL, timeoutMs, &result) !=
+           0;
 }

@@ -13,6 +13,9 @@ HWND FindMainWindow(DWORD processId);
 // glint.exe's power-level popup (the top-level window with the level text control), or null.
 HWND FindPopup(DWORD processId);
 
+// How many windows of the process are such popups (the program makes one).
+int CountPopups(DWORD processId);
+
 // Visible dialog windows of the process other than the two above: message boxes.
 std::vector<HWND> FindMessageBoxes(DWORD processId, HWND mainWindow, HWND popup);
 
@@ -27,5 +30,4 @@ bool IsPainted(HWND window);
 bool HideWindow(HWND window, UINT timeoutMs = 5000);
 
 // Sends a message and waits at most timeoutMs for it to be handled; false on a timeout.
-bool SendWithin(HWND window, UINT message, WPARAM wParam, LPARAM lParam, UINT timeoutMs,
-                DWORD_PTR* result = nullptr);
+bool SendWithin(HWND window, UINT message, WPARAM wParam, LPARAM lParam, UINT timeoutMs);

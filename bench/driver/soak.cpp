@@ -133,6 +133,7 @@ void ReportTarget(std::vector<SoakTarget>& targets, SoakTarget& target) {
     Figure("soak_level_changes." + label, target.levels);
     Figure("soak_level_changes_unread." + label, target.unobservedLevels);
     Figure("soak_message_boxes." + label, app.messageBoxes.Count());
+    Figure("soak_popup_windows." + label, CountPopups(app.process.Id()));
     target.running = target.running && app.process.IsRunning();
     Figure("soak_running." + label, target.running ? 1 : 0);
     if (!target.running) {

@@ -6,6 +6,7 @@
 #include <windows.h>
 
 #include <algorithm>
+#include <iterator>
 
 std::optional<SubjectEc> SubjectEc::Fresh(const std::string& path) {
     auto file = ecsim::StateFile::Open(path, ecsim::StateFile::OpenMode::CreateIfMissing);
@@ -57,12 +58,15 @@ std::optional<std::uint64_t> SubjectEc::AccessTime(ecsim::PortAccess access, std
     if (!base || !trace) {
         return std::nullopt;
     }
-    // Only the port accesses from sinceNs on: an EC access that started earlier is not one
-    // we are waiting for.
-    const auto first = std::find_if(trace->begin(), trace->end(), [&](const ecsim::TraceEntry& e) {
-        return e.timeNs >= sinceNs;
-    });
-    const std::vector<ecsim::TraceEntry> recent(first, trace->end());
+    // Only the port accesses from sinceNs on: an EC access that started earlier is not one we
+    // are waiting for. The ring can be read while the program appends to it, so that its
+    // newest entries come first: put them back in the order of time.
+    std::vector<ecsim::TraceEntry> recent;
+    std::copy_if(trace->begin(), trace->end(), std::back_inserter(recent),
+                 [&](const ecsim::TraceEntry& e) { return e.timeNs >= sinceNs; });
+    std::stable_sort(
+        recent.begin(), recent.end(),
+        [](const ecsim::TraceEntry& a, const ecsim::TraceEntry& b) { return a.timeNs < b.timeNs; });
     const auto address = static_cast<std::uint16_t>(*base + offset);
     for (const auto& decoded : ecsim::DecodeEcAccesses(recent)) {
         if (decoded.access == access && decoded.address == address && decoded.value == value) {
