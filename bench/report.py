@@ -65,10 +65,10 @@ class Table:
 
 TRACE_STEPS = [
     ("display_driver", "display driver loaded (the program's DLLs are in)"),
-    ("io_dll", "io.dll loaded (the common controls are started)"),
-    ("dialog_template", "main dialog template read (the EC ports are made)"),
+    ("io_dll", "io.dll loaded (glint: after starting the common controls)"),
+    ("dialog_template", "main dialog template read (glint: after making its EC ports)"),
     ("dialog_controls", "dialog window and controls created"),
-    ("first_skin_icon", "first skin icon read (skin background loaded)"),
+    ("first_skin_icon", "first skin icon read (glint: after the skin background)"),
     ("last_skin_icon", "last skin icon loaded"),
     ("last_traced", "last traced event of the start"),
 ]
@@ -159,9 +159,9 @@ def main():
     table.row("ratio glint shown / baseline with the timers",
               ratios(figures, "idle_cpu_ms.glint.shown", "idle_cpu_ms.baseline_timers.shown"), 1)
     table.row("wineserver (shared by all), ms", values(figures, "idle_cpu_ms.wineserver_all"), 2)
-    table.row("one EC byte read of glint's over the simulated io.dll, µs",
+    table.row("one EC byte read of glint's over the simulated io.dll, µs of wall time",
               values(figures, "ec_read_us"), 0)
-    table.row("one EC byte write, µs", values(figures, "ec_write_us"), 0)
+    table.row("one EC byte write, µs of wall time", values(figures, "ec_write_us"), 0)
 
     section(out, "3. Click to EC", "From a posted mouse click on a mode button to the write of "
             "that mode into the mode register, by the timestamps of the ecsim port trace; "
