@@ -62,8 +62,8 @@ def resource_size(image, type_id, resource_id):
 
 def main():
     type_id, resource_id = int(sys.argv[1], 0), int(sys.argv[2], 0)
-    for spec in sys.argv[3:]:
-        label, path = spec.split("=", 1)
+    for argument in sys.argv[3:]:
+        label, path = argument.split("=", 1)
         with open(path, "rb") as program:
             image = program.read()
         resource = resource_size(image, type_id, resource_id)

@@ -15,19 +15,19 @@ struct IdleSubject {
     std::string exe;
 };
 
-std::optional<IdleSubject> ParseSubject(const std::string& spec) {
+std::optional<IdleSubject> ParseSubject(const std::string& description) {
     // label:shown|hidden:exe
-    const auto first = spec.find(':');
-    const auto second = spec.find(':', first + 1);
+    const auto first = description.find(':');
+    const auto second = description.find(':', first + 1);
     if (first == std::string::npos || second == std::string::npos) {
         return std::nullopt;
     }
-    const std::string state = spec.substr(first + 1, second - first - 1);
+    const std::string state = description.substr(first + 1, second - first - 1);
     if (state != "shown" && state != "hidden") {
         return std::nullopt;
     }
-    return IdleSubject{spec.substr(0, first) + "." + state, state == "hidden",
-                       spec.substr(second + 1)};
+    return IdleSubject{description.substr(0, first) + "." + state, state == "hidden",
+                       description.substr(second + 1)};
 }
 
 std::optional<int> OurWineserver() {
@@ -38,12 +38,12 @@ std::optional<int> OurWineserver() {
 } // namespace
 
 // All subjects idle side by side over the same seconds, so that they share the machine's load.
-int RunIdle(double seconds, double settleSeconds, const std::vector<std::string>& specs) {
+int RunIdle(double seconds, double settleSeconds, const std::vector<std::string>& descriptions) {
     std::vector<IdleSubject> subjects;
-    for (const auto& spec : specs) {
-        auto subject = ParseSubject(spec);
+    for (const auto& description : descriptions) {
+        auto subject = ParseSubject(description);
         if (!subject) {
-            Note("bad idle subject " + spec);
+            Note("bad idle subject " + description);
             return 2;
         }
         subjects.push_back(*subject);

@@ -31,15 +31,15 @@ bool ShowsImage(const Capture& button) {
     return ShareNotOfColour(button, rgb) > kImageShare;
 }
 
-std::optional<SoakTarget> StartTarget(const std::string& spec, int slot) {
+std::optional<SoakTarget> StartTarget(const std::string& description, int slot) {
     // label:cycle|random:exe
-    const auto first = spec.find(':');
-    const auto second = spec.find(':', first + 1);
+    const auto first = description.find(':');
+    const auto second = description.find(':', first + 1);
     if (first == std::string::npos || second == std::string::npos) {
-        Note("bad soak target " + spec);
+        Note("bad soak target " + description);
         return std::nullopt;
     }
-    auto glint = StartGlint(spec.substr(0, first), spec.substr(second + 1));
+    auto glint = StartGlint(description.substr(0, first), description.substr(second + 1));
     if (!glint) {
         return std::nullopt;
     }
@@ -49,7 +49,7 @@ std::optional<SoakTarget> StartTarget(const std::string& spec, int slot) {
     SetWindowPos(glint->app.mainWindow, nullptr, slot * (rect.right - rect.left + 8), 0, 0, 0,
                  SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE | SWP_ASYNCWINDOWPOS);
     SoakTarget target{std::move(*glint)};
-    target.randomLevels = spec.substr(first + 1, second - first - 1) == "random";
+    target.randomLevels = description.substr(first + 1, second - first - 1) == "random";
     return target;
 }
 
@@ -163,10 +163,10 @@ void ReportTarget(std::vector<SoakTarget>& targets, SoakTarget& target) {
 
 // Mode clicks and power-level changes through the simulated EC on every target side by side;
 // afterwards each must still run, answer, show its popup and show its buttons as at the start.
-int RunSoak(int clicks, int levels, unsigned seed, const std::vector<std::string>& specs) {
+int RunSoak(int clicks, int levels, unsigned seed, const std::vector<std::string>& descriptions) {
     std::vector<SoakTarget> targets;
-    for (const auto& spec : specs) {
-        auto target = StartTarget(spec, static_cast<int>(targets.size()));
+    for (const auto& description : descriptions) {
+        auto target = StartTarget(description, static_cast<int>(targets.size()));
         if (!target) {
             return 1;
         }
