@@ -4,16 +4,15 @@
 #include <utility>
 
 #include "ec/ec_registers.h"
+#include "ec/super_io.h"
 
 namespace {
 
-// Super-I/O configuration registers of the indirect EC-memory access.
-constexpr std::uint8_t kSubRegisterSelect = 0x2E;
-constexpr std::uint8_t kSubRegisterData = 0x2F;
-// Indirect-access sub-registers.
-constexpr std::uint8_t kAddressLow = 0x10;
-constexpr std::uint8_t kAddressHigh = 0x11;
-constexpr std::uint8_t kDataByte = 0x12;
+using ec::sio::kAddressHigh;
+using ec::sio::kAddressLow;
+using ec::sio::kDataByte;
+using ec::sio::kSubRegisterData;
+using ec::sio::kSubRegisterSelect;
 
 constexpr int kStartupByteRecognised = 0x80;
 constexpr int kStartupByteOther = 0x00;

@@ -5,6 +5,7 @@
 
 #include "ec/bus_lock.h"
 #include "ec/port_io.h"
+#include "ec/super_io.h"
 
 // One byte of EC memory at a time, through the Super-I/O indirect access on ports 0x4E/0x4F.
 // Construction identifies the chip and writes the start-up byte; when port access is missing
@@ -37,5 +38,5 @@ private:
 
     std::unique_ptr<PortIo> io;
     std::unique_ptr<BusLock> busLock;
-    std::int32_t indexPort = 0x4E;
+    std::int32_t indexPort = ec::sio::kIndexPort;
 };
