@@ -17,6 +17,14 @@ using ec::sio::kSubRegisterSelect;
 constexpr int kStartupByteRecognised = 0x80;
 constexpr int kStartupByteOther = 0x00;
 
+// Lock attempts for each start-up access; with the real bus mutex that is half a second at most.
+constexpr int kStartupLockAttempts = 10;
+
+template <typename Access> void RetryWhileBusy(Access access) {
+    for (int attempt = 0; attempt < kStartupLockAttempts && !access(); ++attempt) {
+    }
+}
+
 class BusHold {
 public:
     explicit BusHold(BusLock& busLock) : lock(busLock), held(busLock.Acquire()) {}
@@ -47,14 +55,19 @@ EcPort::EcPort(std::unique_ptr<PortIo> portIo, std::unique_ptr<BusLock> lock)
     }
     ready = true;
 
-    const int id1 = ReadByte(ec::kChipIdAddress1);
-    const int id2 = ReadByte(ec::kChipIdAddress2);
+    // The identification fixes the register base for the whole run, so a bus that another tool
+    // holds for a moment is waited for rather than read as an unknown chip.
+    int id1 = 0;
+    int id2 = 0;
+    RetryWhileBusy([&] { return TryReadByte(ec::kChipIdAddress1, id1); });
+    RetryWhileBusy([&] { return TryReadByte(ec::kChipIdAddress2, id2); });
     const bool recognised =
         ec::IsRecognisedChip(static_cast<std::uint8_t>(id1), static_cast<std::uint8_t>(id2));
     registerBase =
         ec::RegisterBaseForChip(static_cast<std::uint8_t>(id1), static_cast<std::uint8_t>(id2));
     // An absolute address, not relative to the register base.
-    WriteByte(ec::kStartupByteAddress, recognised ? kStartupByteRecognised : kStartupByteOther);
+    const int startupByte = recognised ? kStartupByteRecognised : kStartupByteOther;
+    RetryWhileBusy([&] { return TryWriteByte(ec::kStartupByteAddress, startupByte); });
 }
 
 void EcPort::WriteSioRegister(std::uint8_t reg, std::uint8_t value) {
@@ -83,26 +96,39 @@ void EcPort::SelectAddress(std::uint16_t address) {
     WriteSioRegister(kSubRegisterSelect, kDataByte);
 }
 
-void EcPort::WriteByte(std::uint16_t address, int value) {
+bool EcPort::TryWriteByte(std::uint16_t address, int value) {
     if (!ready) {
-        return;
+        return true;
     }
     const BusHold hold(*busLock);
     if (!hold.Held()) {
-        return;
+        return false;
     }
     SelectAddress(address);
     WriteSioRegister(kSubRegisterData, static_cast<std::uint8_t>(value & 0xFF));
+    return true;
 }
 
-int EcPort::ReadByte(std::uint16_t address) {
+bool EcPort::TryReadByte(std::uint16_t address, int& value) {
+    value = 0;
     if (!ready) {
-        return 0;
+        return true;
     }
     const BusHold hold(*busLock);
     if (!hold.Held()) {
-        return 0;
+        return false;
     }
     SelectAddress(address);
-    return ReadSioRegister(kSubRegisterData);
+    value = ReadSioRegister(kSubRegisterData);
+    return true;
+}
+
+void EcPort::WriteByte(std::uint16_t address, int value) {
+    TryWriteByte(address, value);
+}
+
+int EcPort::ReadByte(std::uint16_t address) {
+    int value = 0;
+    TryReadByte(address, value);
+    return value;
 }

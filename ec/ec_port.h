@@ -35,6 +35,10 @@ private:
     void WriteSioRegister(std::uint8_t reg, std::uint8_t value);
     int ReadSioRegister(std::uint8_t reg);
     void SelectAddress(std::uint16_t address);
+    // One byte access under the bus lock; false, with no port touched, when the lock could not
+    // be had. Not ready counts as done: a read yields 0, a write does nothing.
+    bool TryReadByte(std::uint16_t address, int& value);
+    bool TryWriteByte(std::uint16_t address, int value);
 
     std::unique_ptr<PortIo> io;
     std::unique_ptr<BusLock> busLock;

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <string>
 #include <tuple>
 #include <vector>
@@ -13,11 +14,11 @@ using Events = std::vector<std::string>;
 
 struct Rig {
     BusLog log;
-    bool lockAvailable = true;
+    BusLockState lock;
 
     EcPort Make(FakePortIoConfig config) {
         return EcPort(std::make_unique<FakePortIo>(log, std::move(config)),
-                      std::make_unique<FakeBusLock>(log, lockAvailable));
+                      std::make_unique<FakeBusLock>(log, lock));
     }
     // A port on a recognised chip, with the construction's traffic forgotten.
     std::unique_ptr<EcPort> MakeRecognised(std::deque<std::uint16_t> laterReads = {}) {
@@ -25,7 +26,7 @@ struct Rig {
         laterReads.push_front(0x55);
         auto port = std::make_unique<EcPort>(
             std::make_unique<FakePortIo>(log, FakePortIoConfig{.reads = std::move(laterReads)}),
-            std::make_unique<FakeBusLock>(log, lockAvailable));
+            std::make_unique<FakeBusLock>(log, lock));
         log.events.clear();
         return port;
     }
@@ -161,25 +162,57 @@ TEST(EcPortGate, NotReadyTouchesNeitherPortNorLock) {
 TEST(EcPortBusLock, TimedOutAccessIsSkipped) {
     Rig rig;
     const auto port = rig.MakeRecognised({0x03});
-    rig.lockAvailable = false;
+    rig.lock.available = false;
 
     port->WriteByte(0xC4FC, 2);
     EXPECT_EQ(port->ReadByte(0xC4FD), 0);
     EXPECT_EQ(rig.log.events, (Events{"lock timed out", "lock timed out"}));
 
     // The value the port would have given is still there for the next access that gets the lock.
-    rig.lockAvailable = true;
+    rig.lock.available = true;
     EXPECT_EQ(port->ReadByte(0xC4FD), 3);
 }
 
-TEST(EcPortBusLock, BusyLockDuringConstructionFallsBackToOtherChip) {
+TEST(EcPortBusLock, BusBusyForAMomentAtStartStillIdentifiesTheChip) {
     Rig rig;
-    rig.lockAvailable = false;
+    rig.lock.nextTries = {false, false, false};
+    EcPort port = rig.Make({.reads = {0x55, 0x70}});
+    EXPECT_EQ(port.registerBase, 0xC400);
+
+    Events expected{"open", "usable", "lock timed out", "lock timed out", "lock timed out"};
+    const Events rest = ConstructionTraffic(0x80);
+    expected.insert(expected.end(), rest.begin() + 2, rest.end());
+    EXPECT_EQ(rig.log.events, expected);
+}
+
+TEST(EcPortBusLock, EveryStartupAccessWaitsOutABusyBus) {
+    Rig rig;
+    // Taken by another tool just before each of the three start-up accesses.
+    rig.lock.nextTries = {false, true, false, true, false, true};
+    EcPort port = rig.Make({.reads = {0x55, 0x71}});
+    EXPECT_EQ(port.registerBase, 0xC400);
+
+    Events expected{"open", "usable"};
+    for (const auto& part :
+         {ReadSequence(0x2000), ReadSequence(0x2001), WriteSequence(0x1060, 0x80)}) {
+        expected.push_back("lock timed out");
+        expected.insert(expected.end(), part.begin(), part.end());
+    }
+    EXPECT_EQ(rig.log.events, expected);
+}
+
+TEST(EcPortBusLock, BusBusyThroughoutStartFallsBackToOtherChipAfterABoundedWait) {
+    Rig rig;
+    rig.lock.available = false;
     EcPort port = rig.Make({.reads = {0x55, 0x70}});
     EXPECT_TRUE(port.ready);
     EXPECT_EQ(port.registerBase, 0x400);
-    EXPECT_EQ(rig.log.events,
-              (Events{"open", "usable", "lock timed out", "lock timed out", "lock timed out"}));
+    const auto timeouts =
+        std::count(rig.log.events.begin(), rig.log.events.end(), std::string("lock timed out"));
+    EXPECT_EQ(timeouts, static_cast<long>(rig.log.events.size()) - 2);
+    EXPECT_GE(timeouts, 3);
+    EXPECT_LE(timeouts, 30) << "the start-up wait is bounded";
+    EXPECT_EQ(std::count(rig.log.events.begin(), rig.log.events.end(), std::string("R 4F")), 0);
 }
 
 using EcPortDeathTest = testing::Test;

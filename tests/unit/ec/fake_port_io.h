@@ -63,21 +63,30 @@ private:
     FakePortIoConfig config;
 };
 
+// The bus lock as another tool leaves it: free, taken for good, or taken for some of the next
+// tries.
+struct BusLockState {
+    bool available = true;
+    // Outcomes of the next acquisitions (false: timed out), before `available` applies again.
+    std::deque<bool> nextTries{};
+};
+
 class FakeBusLock final : public BusLock {
 public:
-    FakeBusLock(BusLog& busLog, const bool& isAvailable) : log(busLog), available(isAvailable) {}
+    FakeBusLock(BusLog& busLog, BusLockState& lockState) : log(busLog), state(lockState) {}
 
     bool Acquire() override {
-        if (!available) {
-            log.events.push_back("lock timed out");
-            return false;
+        bool got = state.available;
+        if (!state.nextTries.empty()) {
+            got = state.nextTries.front();
+            state.nextTries.pop_front();
         }
-        log.events.push_back("lock");
-        return true;
+        log.events.push_back(got ? "lock" : "lock timed out");
+        return got;
     }
     void Release() override { log.events.push_back("unlock"); }
 
 private:
     BusLog& log;
-    const bool& available;
+    BusLockState& state;
 };

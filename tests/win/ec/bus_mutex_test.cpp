@@ -3,6 +3,7 @@
 #include <aclapi.h>
 
 #include <chrono>
+#include <thread>
 
 #include "ec/ec_port.h"
 #include "ec/win/isa_bus_mutex.h"
@@ -53,6 +54,31 @@ TEST(IsaBusMutex, AccessWhileAnotherProcessHoldsTheMutexWaitsItsBoundAndIsSkippe
     ec.WriteByte(0xC4FC, 4);
     EXPECT_EQ(state.Peek(0xC4FC), 4);
     EXPECT_EQ(ec.ReadByte(0xC4FD), 3);
+}
+
+TEST(IsaBusMutex, BusHeldForAMomentAtStartUpStillGivesTheRecognisedChip) {
+    ScratchFolder scratch;
+    ecsim::StateFile file = UseNewState(scratch / "state.bin");
+    ecsim::EcSimState state(file);
+
+    NamedEvent ready("glint_ec_bus_ready_startup");
+    NamedEvent release("glint_ec_bus_release_startup");
+    ChildProcess holder(ProgramFolder() / "ec_test_host.exe",
+                        L"hold-bus " + Wide(ready.Name()) + L" " + Wide(release.Name()));
+    ASSERT_TRUE(holder.Started());
+    ASSERT_TRUE(ready.WaitSignalled(30000));
+
+    // The other tool lets go after a few of our waits, while the chip is being identified.
+    std::thread releaser([&release] {
+        std::this_thread::sleep_for(milliseconds{IsaBusMutex::kWaitMs * 3});
+        release.Signal();
+    });
+    EcPort ec;
+    releaser.join();
+
+    EXPECT_EQ(ec.registerBase, 0xC400);
+    EXPECT_EQ(state.Peek(0x1060), 0x80);
+    EXPECT_EQ(holder.Wait(), DWORD{kBusReleased});
 }
 
 TEST(IsaBusMutex, MutexAbandonedByAnotherProcessIsTakenOver) {
