@@ -16,7 +16,9 @@ BOOL CToolTipCtrl::Create(CWnd* parent, DWORD style) {
     if (tip == nullptr) {
         return FALSE;
     }
-    if (!Attach(tip)) {
+    // Subclassed, so that its end reaches the object: an owner destroyed first takes the tooltip
+    // with it, and the object must then let go of the handle.
+    if (!SubclassWindow(tip)) {
         ::DestroyWindow(tip);
         return FALSE;
     }

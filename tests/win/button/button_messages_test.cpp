@@ -159,4 +159,26 @@ TEST_F(ButtonMessagesTest, ToolTipIsMadeOnceInactiveAndNeverShown) {
     EXPECT_FALSE(::IsWindowVisible(tip));
 }
 
+TEST_F(ButtonMessagesTest, ToolTipIsMadeAgainWhenTheDialogIsMadeAgain) {
+    SkinButtonProbe& button = dialog.flatButton;
+    MSG msg{button,
+            WM_MOUSEMOVE,
+            0,
+            MAKELPARAM(10, 10),
+            ::GetTickCount(),
+            button_test::CentreOf(button)};
+    button.PreTranslateMessage(&msg);
+    const HWND firstTip = button.toolTip.GetSafeHwnd();
+    ASSERT_NE(firstTip, nullptr);
+
+    // The same dialog object shown a second time, as a modal dialog's object is.
+    ASSERT_TRUE(dialog.DestroyWindow());
+    EXPECT_FALSE(::IsWindow(firstTip)) << "the tooltip went with the dialog that owned it";
+    ASSERT_TRUE(dialog.Open());
+    msg.hwnd = button;
+    button.PreTranslateMessage(&msg);
+    EXPECT_TRUE(::IsWindow(button.toolTip.GetSafeHwnd()));
+    EXPECT_EQ(::GetWindow(button.toolTip.GetSafeHwnd(), GW_OWNER), dialog.GetSafeHwnd());
+}
+
 } // namespace

@@ -27,7 +27,8 @@ TEST(ToolTip, IsAToolTipWindowOwnedByTheParentsWindowAndGoesWithItsObject) {
         EXPECT_EQ(ClassOf(tip), TOOLTIPS_CLASSA);
         EXPECT_EQ(::GetWindow(tip, GW_OWNER), dialog.m_hWnd);
         EXPECT_EQ(CWnd::FromHandlePermanent(tip), &toolTip);
-        EXPECT_NE(::GetWindowLongPtrA(tip, GWLP_WNDPROC),
+        // Subclassed, so that its window's end reaches the object whoever destroys it.
+        EXPECT_EQ(::GetWindowLongPtrA(tip, GWLP_WNDPROC),
                   reinterpret_cast<LONG_PTR>(&FrameworkWndProc));
         EXPECT_FALSE(toolTip.Create(&dialog)); // one window per object
 
@@ -63,6 +64,25 @@ TEST(ToolTip, AToolTipWhoseOwnerWentFirstIsLetGoWithItsObject) {
         EXPECT_FALSE(::IsWindow(tip));
     }
     EXPECT_EQ(CWnd::FromHandlePermanent(tip), nullptr);
+}
+
+TEST(ToolTip, AnOwnerDestroyedFirstFreesTheObjectForANewToolTipAtOnce) {
+    CToolTipCtrl toolTip;
+    CDialog first;
+    ASSERT_TRUE(first.Create(IDD_HIDDEN_DIALOG));
+    ASSERT_TRUE(toolTip.Create(&first));
+    const HWND tip = toolTip.m_hWnd;
+    ASSERT_TRUE(first.DestroyWindow());
+
+    // The object lives on: it must not keep the dead handle, nor the map an entry for it.
+    EXPECT_EQ(toolTip.m_hWnd, nullptr);
+    EXPECT_EQ(CWnd::FromHandlePermanent(tip), nullptr);
+
+    CDialog second;
+    ASSERT_TRUE(second.Create(IDD_HIDDEN_DIALOG));
+    ASSERT_TRUE(toolTip.Create(&second));
+    EXPECT_TRUE(::IsWindow(toolTip.m_hWnd));
+    EXPECT_EQ(::GetWindow(toolTip.m_hWnd, GW_OWNER), second.m_hWnd);
 }
 
 TEST(Menu, AnAttachedMenuIsMappedAndDestroyedWithItsObject) {
