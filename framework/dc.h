@@ -100,6 +100,14 @@ private:
     HWND hwnd_;
 };
 
+// A context that belongs to someone else (a draw request's, a colour request's): used through CDC
+// for one scope and handed back untouched, neither released nor deleted.
+class CBorrowedDC : public CDC {
+public:
+    explicit CBorrowedDC(HDC dc) { Attach(dc); }
+    ~CBorrowedDC() override { Detach(); }
+};
+
 // Selects a GDI object into a context for one scope and puts the previous one back.
 class ScopedSelect {
 public:

@@ -95,10 +95,8 @@ protected:                                                                      
 // HBRUSH CtlColor(CDC* dc, UINT ctlType) on the child; a null brush declines
 #define ON_WM_CTLCOLOR_REFLECT()                                                                   \
     {kAnyCtlColorReflect, 0, 0, [](CCmdTarget& self, WPARAM wp, LPARAM lp, LRESULT& r) {           \
-         CDC dc;                                                                                   \
-         dc.Attach(reinterpret_cast<HDC>(wp));                                                     \
+         CBorrowedDC dc(reinterpret_cast<HDC>(wp));                                                \
          HBRUSH brush = GLINT_SELF.CtlColor(&dc, static_cast<UINT>(lp));                           \
-         dc.Detach();                                                                              \
          r = reinterpret_cast<LRESULT>(brush);                                                     \
          return brush != nullptr;                                                                  \
      }},
@@ -106,12 +104,10 @@ protected:                                                                      
 // HBRUSH OnCtlColor(CDC* dc, CWnd* wnd, UINT ctlType); wnd is null for a window with no object
 #define ON_WM_CTLCOLOR()                                                                           \
     {kAnyCtlColor, 0, 0, [](CCmdTarget& self, WPARAM wp, LPARAM lp, LRESULT& r) {                  \
-         CDC dc;                                                                                   \
-         dc.Attach(reinterpret_cast<HDC>(wp));                                                     \
+         CBorrowedDC dc(reinterpret_cast<HDC>(wp));                                                \
          HBRUSH brush =                                                                            \
              GLINT_SELF.OnCtlColor(&dc, CWnd::FromHandlePermanent(reinterpret_cast<HWND>(lp)),     \
                                    CWnd::CurrentMessage().message - WM_CTLCOLORMSGBOX);            \
-         dc.Detach();                                                                              \
          r = reinterpret_cast<LRESULT>(brush);                                                     \
          return true;                                                                              \
      }},

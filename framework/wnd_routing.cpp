@@ -75,11 +75,9 @@ BOOL CWnd::OnWndMsg(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* result)
         if (RunEntry(*this, map, anyCtlColor, wParam, lParam, *result)) {
             return TRUE;
         }
-        CDC dc;
-        dc.Attach(reinterpret_cast<HDC>(wParam));
+        CBorrowedDC dc(reinterpret_cast<HDC>(wParam));
         const HBRUSH brush = OnCtlColor(&dc, FromHandlePermanent(reinterpret_cast<HWND>(lParam)),
                                         message - WM_CTLCOLORMSGBOX);
-        dc.Detach();
         *result = reinterpret_cast<LRESULT>(brush);
         return TRUE;
     }

@@ -1,16 +1,7 @@
 #pragma once
-#include "framework/dc.h"
 #include "framework/menu.h"
 
 #include <windows.h>
-
-// A device context that belongs to someone else (the one of an owner-draw request): used through
-// CDC for one scope and handed back untouched.
-class BorrowedDC : public CDC {
-public:
-    explicit BorrowedDC(HDC dc) { Attach(dc); }
-    ~BorrowedDC() override { Detach(); }
-};
 
 // A menu object for a handle that has none of its own, for one scope; the handle is not destroyed.
 class BorrowedMenu {

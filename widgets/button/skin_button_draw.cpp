@@ -1,4 +1,3 @@
-#include "widgets/button/borrowed.h"
 #include "widgets/button/core/button_look.h"
 #include "widgets/button/skin_button.h"
 
@@ -55,7 +54,7 @@ void DrawRaisedEdge(CDC* dc, const RECT& r) {
 } // namespace
 
 void CSkinButton::DrawItem(DRAWITEMSTRUCT* item) {
-    BorrowedDC dcObject(item->hDC);
+    CBorrowedDC dcObject(item->hDC);
     CDC* dc = &dcObject;
 
     const bool selected = (item->itemState & ODS_SELECTED) != 0;

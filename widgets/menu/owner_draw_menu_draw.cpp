@@ -1,6 +1,5 @@
 #include "framework/dc.h"
 #include "framework/gdi.h"
-#include "widgets/menu/borrowed_dc.h"
 #include "widgets/menu/core/blend.h"
 #include "widgets/menu/core/check_box_position.h"
 #include "widgets/menu/core/item_text.h"
@@ -61,7 +60,7 @@ void COwnerDrawMenu::DrawItem(DRAWITEMSTRUCT* item) {
     if (item == nullptr || item->itemData == 0) {
         return;
     }
-    BorrowedDC dc(item->hDC);
+    CBorrowedDC dc(item->hDC);
     // A palette display keeps the classic look.
     if ((dc.GetDeviceCaps(RASTERCAPS) & RC_PALETTE) == 0 && XpLook()) {
         DrawItemXp(item);
@@ -72,7 +71,7 @@ void COwnerDrawMenu::DrawItem(DRAWITEMSTRUCT* item) {
 
 void COwnerDrawMenu::DrawItemClassic(DRAWITEMSTRUCT* item) {
     const auto& record = *reinterpret_cast<const CMenuItemRecord*>(item->itemData);
-    BorrowedDC dc(item->hDC);
+    CBorrowedDC dc(item->hDC);
     const RECT& rect = item->rcItem;
     const COLORREF back = ::GetSysColor(XpLook() ? COLOR_BTNFACE : COLOR_MENU);
     CBrush backBrush;
@@ -135,7 +134,7 @@ void COwnerDrawMenu::DrawItemClassic(DRAWITEMSTRUCT* item) {
 
 void COwnerDrawMenu::DrawItemXp(DRAWITEMSTRUCT* item) {
     const auto& record = *reinterpret_cast<const CMenuItemRecord*>(item->itemData);
-    BorrowedDC requestDc(item->hDC);
+    CBorrowedDC requestDc(item->hDC);
     const RECT& rect = item->rcItem;
     const COLORREF columnColor = ::GetSysColor(COLOR_BTNFACE);
     const COLORREF windowColor = ::GetSysColor(COLOR_WINDOW);
