@@ -55,6 +55,15 @@ protected:
     HBITMAP checkedBitmap_ = nullptr;
 };
 
+// Channels whose exact blend is a whole number, which extended-precision arithmetic would take
+// to one less: the colours must not depend on the processor the program is built for.
+TEST(MenuColours, BlendsOfWholeResultsAreTheSameOnEveryArchitecture) {
+    EXPECT_EQ(BlendToWhite(0.6, RGB(0, 0, 0)), RGB(153, 153, 153));
+    EXPECT_EQ(BlendToWhite(0.6, RGB(240, 240, 240)), RGB(249, 249, 249));
+    EXPECT_EQ(BlendToWhite(0.7, RGB(5, 205, 235)), RGB(180, 240, 249));
+    EXPECT_EQ(BlendToWhite(0.85, RGB(15, 155, 235)), RGB(219, 240, 252));
+}
+
 TEST_F(MenuDrawing, ClassicSeparatorIsAnEtchedLineAcrossAtHalfHeight) {
     ASSERT_NE(kMenu, kShadow);
     ScopedLook look(1, false);
