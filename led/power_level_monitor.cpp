@@ -32,7 +32,15 @@ void PowerLevelMonitor::Poll() {
 void PowerLevelMonitor::ShowPowerPopup() {
     PowerPopup* popup = host.Popup();
     if (popup == nullptr) {
+        // Making the window may run a nested message loop (a message box about a missing
+        // bitmap) in which polls go on: those leave the popup to the call that is making it,
+        // which then shows the level polled last.
+        if (makingPopup) {
+            return;
+        }
+        makingPopup = true;
         popup = &host.CreatePopup(skinFolder);
+        makingPopup = false;
     }
     popup->SetLevel(shownLevel);
     popup->SetPlacementFlag(host.HiddenToTrayFlag());

@@ -38,4 +38,6 @@ private:
     std::int32_t shownLevel = 0;
     // The byte of the latest poll, valid or not.
     std::int32_t lastReading = 0;
+    // True while the popup's first creation runs.
+    bool makingPopup = false;
 };

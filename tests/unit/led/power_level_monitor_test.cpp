@@ -1,7 +1,9 @@
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <memory>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "fake_ec.h"
@@ -38,6 +40,10 @@ public:
     PowerPopup* Popup() override { return popup.get(); }
     PowerPopup& CreatePopup(std::string skinFolder) override {
         log.push_back("create " + skinFolder);
+        // Making the window runs first, as the real popup's does; only then is the pointer set.
+        if (auto whileMakingWindow = std::exchange(duringCreation, nullptr)) {
+            whileMakingWindow();
+        }
         popup = std::make_unique<RecordingPopup>(log);
         return *popup;
     }
@@ -48,6 +54,9 @@ public:
     void StopTimer(std::uintptr_t id) override { log.push_back("stop " + std::to_string(id)); }
 
     std::uint8_t hiddenToTray = 0;
+    // Runs once, inside the next creation, like the nested message loop of a message box that
+    // the popup's window shows while it is made.
+    std::function<void()> duringCreation;
 
 private:
     Events& log;
@@ -132,6 +141,21 @@ TEST(PowerPoll, ChangeWhileHiddenToTrayPlacesThePopupForTheTray) {
     rig.Poll(3);
     EXPECT_EQ(rig.log, (Events{"create C:\\Glint\\skin_CN", "level 3", "placement 1", "show",
                                "start 2 3000"}));
+}
+
+TEST(PowerPoll, AChangeWhileThePopupIsBeingMadeMakesNoSecondPopup) {
+    MonitorRig rig;
+    rig.host.duringCreation = [&] {
+        rig.Poll(3);
+        rig.monitor.OnTestLevel();
+        rig.monitor.OnTimer(PowerLevelMonitor::kHideTimerId);
+    };
+    rig.Poll(2);
+
+    // Made once, then shown with the level polled last.
+    EXPECT_EQ(rig.log, (Events{"create C:\\Glint\\skin_CN", "start 2 3000", "stop 2", "level 3",
+                               "placement 0", "show", "start 2 3000"}));
+    EXPECT_EQ(rig.monitor.ShownLevel(), 3);
 }
 
 TEST(PowerPoll, OtherTimersAreLeftAlone) {
