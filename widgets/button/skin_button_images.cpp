@@ -49,14 +49,18 @@ bool CSkinButton::RecordBitmapSize(BitmapSlot& slot) {
 DWORD CSkinButton::SetIcons(HICON active, HICON rest) {
     ReleaseImages();
     if (active != nullptr) {
-        icons[0].icon.Reset(active);
-        if (!RecordIconSize(icons[0])) {
-            ReleaseImages();
-            return kImageRejected;
-        }
         // The same handle twice would be destroyed twice; it would look the same as no rest image.
         if (rest == active) {
             rest = nullptr;
+        }
+        icons[0].icon.Reset(active);
+        if (!RecordIconSize(icons[0])) {
+            ReleaseImages();
+            // The rest icon was handed over with the rejected one: it is the button's to destroy.
+            if (rest != nullptr && rest != ICON_GREY_COPY) {
+                ::DestroyIcon(rest);
+            }
+            return kImageRejected;
         }
         if (rest == ICON_GREY_COPY) {
             rest = MakeGreyIcon(active);

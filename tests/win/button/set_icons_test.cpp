@@ -67,6 +67,18 @@ TEST_F(SetIconsTest, UnreadableIconIsRejectedWithoutRepaint) {
     EXPECT_FALSE(IconAlive(held));
 }
 
+TEST_F(SetIconsTest, UnreadableFirstIconTakesTheRestIconHandedWithItToo) {
+    SkinButtonProbe& button = dialog.flatButton;
+    const HICON destroyed = MakeSolidIcon(32, RGB(4, 5, 6));
+    ::DestroyIcon(destroyed);
+    const HICON rest = MakeSolidIcon(32, RGB(7, 8, 9));
+
+    EXPECT_EQ(button.SetIcons(destroyed, rest), CSkinButton::kImageRejected);
+    EXPECT_EQ(button.icons[1].icon.Get(), nullptr);
+    EXPECT_FALSE(IconAlive(rest))
+        << "handed over with the rejected icon, so the button's to destroy";
+}
+
 TEST_F(SetIconsTest, UnreadableRestIconReleasesTheActiveOneToo) {
     SkinButtonProbe& button = dialog.flatButton;
     PaintNow(button);
