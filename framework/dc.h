@@ -34,7 +34,6 @@ public:
         return ::SelectObject(m_hDC, object->m_hObject);
     }
     HGDIOBJ SelectObject(HGDIOBJ object) { return ::SelectObject(m_hDC, object); }
-    HGDIOBJ SelectStockObject(int index) { return ::SelectObject(m_hDC, ::GetStockObject(index)); }
 
     int SetBkMode(int mode) { return ::SetBkMode(m_hDC, mode); }
     COLORREF SetBkColor(COLORREF color) { return ::SetBkColor(m_hDC, color); }

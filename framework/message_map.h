@@ -141,10 +141,6 @@ protected:                                                                      
                   GLINT_SELF.OnActivate(LOWORD(wp), reinterpret_cast<HWND>(lp), HIWORD(wp) != 0))
 #define ON_WM_ENABLE() GLINT_ON_VOID(WM_ENABLE, GLINT_SELF.OnEnable(wp != 0))
 #define ON_WM_CANCELMODE() GLINT_ON_VOID(WM_CANCELMODE, GLINT_SELF.OnCancelMode())
-#define ON_WM_MEASUREITEM()                                                                        \
-    GLINT_ON_VOID(                                                                                 \
-        WM_MEASUREITEM,                                                                            \
-        GLINT_SELF.OnMeasureItem(static_cast<int>(wp), reinterpret_cast<MEASUREITEMSTRUCT*>(lp)))
 
 #define GLINT_ON_RESULT(msg, expr)                                                                 \
     {msg, 0, 0, [](CCmdTarget& self, WPARAM wp, LPARAM lp, LRESULT& r) {                           \

@@ -46,9 +46,6 @@ public:
 
     // Base colour handling: offers the message to the child that asks, else the default.
     HBRUSH OnCtlColor(CDC* dc, CWnd* wnd, UINT ctlType);
-    // Base measuring: a menu item goes to the menu object that holds it, a control's item to the
-    // control; else the default.
-    void OnMeasureItem(int id, MEASUREITEMSTRUCT* item);
 
     // Thin conveniences over the Win32 calls of the same names.
     BOOL ShowWindow(int cmd) { return ::ShowWindow(m_hWnd, cmd); }

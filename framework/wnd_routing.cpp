@@ -159,9 +159,3 @@ HBRUSH CWnd::OnCtlColor(CDC* dc, CWnd* wnd, UINT ctlType) {
     }
     return reinterpret_cast<HBRUSH>(Default());
 }
-
-void CWnd::OnMeasureItem(int id, MEASUREITEMSTRUCT* item) {
-    if (!RouteMeasureItem(*this, id, item)) {
-        Default();
-    }
-}
