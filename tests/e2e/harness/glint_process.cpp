@@ -48,13 +48,25 @@ GlintProcess::GlintProcess(const LaunchOptions& options) {
     STARTUPINFOW startup{};
     startup.cb = sizeof(startup);
     PROCESS_INFORMATION info{};
-    startTimeNs = ecsim::NowNs();
-    if (!::CreateProcessW(options.program.c_str(), commandLine.data(), nullptr, nullptr, FALSE,
-                          CREATE_UNICODE_ENVIRONMENT, environment.data(), folder.c_str(), &startup,
-                          &info)) {
-        error = "CreateProcess failed with error " + std::to_string(::GetLastError());
+    // Under Wine on a loaded machine a start is now and then refused with an internal error
+    // before the program runs at all; a few tries keep that from reading as the program's doing.
+    bool started = false;
+    for (int attempt = 0; attempt < 5 && !started; ++attempt) {
+        if (attempt > 0) {
+            ::Sleep(200);
+        }
+        startTimeNs = ecsim::NowNs();
+        started = ::CreateProcessW(options.program.c_str(), commandLine.data(), nullptr, nullptr,
+                                   FALSE, CREATE_UNICODE_ENVIRONMENT, environment.data(),
+                                   folder.c_str(), &startup, &info) != FALSE;
+        if (!started) {
+            error = "CreateProcess failed with error " + std::to_string(::GetLastError());
+        }
+    }
+    if (!started) {
         return;
     }
+    error.clear();
     ::CloseHandle(info.hThread);
     process = info.hProcess;
     pid = info.dwProcessId;
