@@ -161,7 +161,9 @@ def main():
     table.row("wineserver (shared by all), ms", values(figures, "idle_cpu_ms.wineserver_all"), 2)
     table.row("one EC byte read of glint's over the simulated io.dll, µs of wall time",
               values(figures, "ec_read_us"), 0)
+    table.row("the same, µs of CPU time", values(figures, "ec_read_cpu_us"), 0)
     table.row("one EC byte write, µs of wall time", values(figures, "ec_write_us"), 0)
+    table.row("the same, µs of CPU time", values(figures, "ec_write_cpu_us"), 0)
 
     section(out, "3. Click to EC", "From a posted mouse click on a mode button to the write of "
             "that mode into the mode register, by the timestamps of the ecsim port trace; "

@@ -130,3 +130,11 @@ std::uint64_t UnixPrivateBytes(int pid) {
     }
     return kib * 1024;
 }
+
+std::optional<double> CurrentThreadCpuMs() {
+    const std::string schedstat = ReadWholeFile("Z:\\proc\\thread-self\\schedstat");
+    if (schedstat.empty()) {
+        return std::nullopt;
+    }
+    return std::strtod(schedstat.c_str(), nullptr) / 1e6;
+}

@@ -21,6 +21,9 @@ struct UnixCpuUse {
 };
 std::optional<UnixCpuUse> UnixCpu(int pid);
 
+// Time on a CPU of the calling thread, or nothing when /proc cannot be read.
+std::optional<double> CurrentThreadCpuMs();
+
 // The process's private memory: resident anonymous pages plus swapped-out ones; 0 when
 // unreadable.
 std::uint64_t UnixPrivateBytes(int pid);
