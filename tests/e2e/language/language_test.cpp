@@ -88,22 +88,29 @@ TEST_F(Language, TrayMenuIsInTheSystemLanguage) {
     const Image& expected = ChineseExpected() ? chinese : english;
     const Image& other = ChineseExpected() ? english : chinese;
 
-    RightClick(icon);
-    MoveMouseAway();
-    const HWND menu = glint->WaitForWindow(
-        [](HWND w) { return ClassName(w) == kMenuClass && ::IsWindowVisible(w); });
-    ASSERT_NE(menu, nullptr);
+    // Under Wine a menu opened under a busy machine now and then stays half drawn; it is closed
+    // and opened again a few times, but a menu in the other language fails at once.
     Image shown;
-    EXPECT_TRUE(WaitUntil([&] {
-        shown = CaptureWindow(menu);
-        return MatchRatio(shown, expected, 0, 2) > 0.99 || MatchRatio(shown, other, 0, 2) > 0.99;
-    })) << "the menu looks like neither reference";
+    bool recognised = false;
+    for (int attempt = 0; attempt < 3 && !recognised; ++attempt) {
+        RightClick(icon);
+        MoveMouseAway();
+        const HWND menu = glint->WaitForWindow(
+            [](HWND w) { return ClassName(w) == kMenuClass && ::IsWindowVisible(w); });
+        ASSERT_NE(menu, nullptr);
+        recognised = WaitUntil([&] {
+            shown = CaptureWindow(menu);
+            return MatchRatio(shown, expected, 0, 2) > 0.99 ||
+                   MatchRatio(shown, other, 0, 2) > 0.99;
+        });
+        PressKey(VK_ESCAPE);
+        EXPECT_TRUE(WaitUntil([&] { return !::IsWindow(menu) || !::IsWindowVisible(menu); }));
+    }
+    EXPECT_TRUE(recognised) << "the menu looks like neither reference";
     EXPECT_GT(MatchRatio(shown, expected, 0, 2), 0.99) << "the menu is in the other language";
     const std::string name = ChineseExpected() ? "zh" : std::to_string(ExpectedLanguageId());
     EXPECT_TRUE(SaveBmp(shown, ArtifactPath("tray_menu_" + name + ".bmp")));
     EXPECT_TRUE(SaveBmp(expected, ArtifactPath("tray_menu_" + name + "_reference.bmp")));
-    PressKey(VK_ESCAPE);
-    EXPECT_TRUE(WaitUntil([&] { return !::IsWindow(menu) || !::IsWindowVisible(menu); }));
 }
 
 } // namespace

@@ -51,7 +51,16 @@ e2e::Image ReferenceMenu(const std::vector<std::wstring>& entries, POINT at) {
     });
     e2e::Image shown;
     if (menuWindow != nullptr) {
-        shown = e2e::CaptureWindow(menuWindow);
+        // The menu window shows before it has painted: have it paint now, then take the picture
+        // once two captures in a row agree.
+        ::RedrawWindow(menuWindow, nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW);
+        e2e::Image previous = e2e::CaptureWindow(menuWindow);
+        e2e::WaitUntil([&] {
+            shown = e2e::CaptureWindow(menuWindow);
+            const bool settled = e2e::MatchRatio(shown, previous, 0, 0) >= 1.0;
+            previous = shown;
+            return settled;
+        });
         ::PostMessageW(menuWindow, WM_KEYDOWN, VK_ESCAPE, 0);
     } else if (tracking.load() != nullptr) {
         // No menu showed up: make sure the tracking thread does not wait for one forever.
