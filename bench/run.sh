@@ -31,7 +31,7 @@ cleanup() {
   bench_display_down
 }
 trap cleanup EXIT
-wine "$driver" hold >/dev/null 2>&1 &
+glint_wine64 "$driver" hold >/dev/null 2>&1 &
 hold_pid=$!
 sleep 2
 
@@ -52,7 +52,7 @@ done
 for run in 1 2 3; do
   for starter in "${starters[@]}"; do
     read -r label exe <<<"$starter"
-    WINEDEBUG=+timestamp,+pid,+loaddll,+dialog,+cursor wine "$driver" startup "$label" "$exe" \
+    WINEDEBUG=+timestamp,+pid,+loaddll,+dialog,+cursor glint_wine64 "$driver" startup "$label" "$exe" \
       >/dev/null 2>"$out/trace.txt" || true
     /usr/bin/python3 bench/startup_trace.py "$label" "$out/trace.txt" "${exe##*\\}" |
       while read -r _ key value; do printf 'trace\t%s\t%s\t%s\n' "$run" "$key" "$value"; done \
@@ -127,7 +127,7 @@ done
   echo "machine: $(uname -srm), $(nproc) cores shared with other work"
   echo "cpu: $(sed -n 's/^model name[[:space:]]*: //p' /proc/cpuinfo | head -n 1)"
   echo "memory: $(awk '/MemTotal/ {printf "%.0f GiB", $2 / 1048576}' /proc/meminfo)"
-  echo "wine: $(wine --version)"
+  echo "wine: $(glint_wine64 --version)"
   echo "display: Xvfb 3840x2160x24"
   echo "commit: $(git rev-parse --short HEAD)"
   echo "idle seconds: $IDLE_SECONDS"

@@ -1,10 +1,11 @@
 #!/usr/bin/env bash
 # Builds glint.exe for 64-bit Windows and runs it under Wine against the simulated EC (io.dll and
 # the skins are placed beside it by the build), on the current X display, or on a virtual one when
-# there is none or GLINT_VIRTUAL_DISPLAY=1. Once the window shows, a screenshot goes to
+# there is none or GLINT_VIRTUAL_DISPLAY=1. Once the window shows, a screenshot of it goes to
 # build/artifacts/run.png. On a real display the script then waits until the program ends; on a
 # virtual one nobody could use the window, so it ends the program after the screenshot.
-# The simulated EC's state is $ECSIM_STATE (build/ecsim_state.bin unless set), kept between runs.
+# The simulated EC's state is $ECSIM_STATE (build/ecsim_state.bin unless set), kept between runs;
+# the ecsim command built here (build/native/bin/ecsim) finds that file by itself.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 bash scripts/setup.sh
@@ -12,39 +13,52 @@ source scripts/wine-env.sh
 
 cmake --preset win64 >/dev/null
 cmake --build --preset win64 --target glint >/dev/null
+cmake --preset native >/dev/null
+cmake --build --preset native --target ecsim >/dev/null
 
-virtual=0
-if [ -z "${DISPLAY:-}" ] || [ "${GLINT_VIRTUAL_DISPLAY:-0}" = 1 ]; then
-  virtual=1
-fi
 glint_wine_up
 trap glint_wine_down EXIT
 
 export ECSIM_STATE=${ECSIM_STATE:-$PWD/build/ecsim_state.bin}
-wine build/win64/app/glint.exe &
+mkdir -p build/artifacts
+wine_log=build/artifacts/run-wine.log
+glint_wine64 build/win64/app/glint.exe >"$wine_log" 2>&1 &
 glint_pid=$!
 
-shown=0
+window=""
 for _ in $(seq 1 600); do
   kill -0 "$glint_pid" 2>/dev/null || break
-  if xdotool search --onlyvisible --name '^Glint_Controls' >/dev/null 2>&1; then
-    shown=1
-    break
-  fi
+  window=$(xdotool search --onlyvisible --name '^Glint_Controls' 2>/dev/null | head -n 1) || true
+  [ -n "$window" ] && break
   sleep 0.1
 done
-if [ "$shown" = 0 ]; then
-  echo "glint.exe showed no window (is io.dll beside it and its driver usable?)" >&2
+if [ -z "$window" ]; then
+  if kill -0 "$glint_pid" 2>/dev/null; then
+    echo "glint.exe showed no window within 60 s; Wine said:" >&2
+    kill "$glint_pid" 2>/dev/null || true
+  else
+    status=0
+    wait "$glint_pid" || status=$?
+    if [ "$status" = 126 ] || [ "$status" = 127 ]; then
+      echo "glint.exe could not be started under Wine (exit code $status):" >&2
+    else
+      echo "glint.exe ended with exit code $status before its window showed; its output:" >&2
+    fi
+  fi
+  sed 's/^/  /' "$wine_log" >&2
   exit 1
 fi
 
 # Let the first paint finish before the picture is taken.
 sleep 1
-mkdir -p build/artifacts
-import -window root build/artifacts/run.png
+# The screen's picture of the window's rectangle: what a user sees there, the popup included
+# (a window's own contents are undefined where another window covers it).
+eval "$(xdotool getwindowgeometry --shell "$window")"
+import -window root -crop "${WIDTH}x${HEIGHT}+${X}+${Y}" +repage build/artifacts/run.png
 echo "screenshot: $PWD/build/artifacts/run.png"
+echo "simulated EC: $PWD/build/native/bin/ecsim status | level 1..3 | mode | control (--help)"
 
-if [ "$virtual" = 1 ]; then
+if [ "${GLINT_VIRTUAL_DISPLAY:-0}" = 1 ] || [ -n "${GLINT_XVFB_PID:-}" ]; then
   kill "$glint_pid" 2>/dev/null || true
   wait "$glint_pid" 2>/dev/null || true
 else

@@ -26,7 +26,7 @@ bench_glint_folder() {
   mkdir -p "$dir"
   cp "$glint64" "$(dirname "$glint64")/io.dll" "$dir/"
   cp -r "$(dirname "$glint64")/skin_EN" "$(dirname "$glint64")/skin_CN" "$dir/"
-  winepath -w "$dir/glint.exe"
+  glint_wine64 winepath -w "$dir/glint.exe"
 }
 
 # A folder of its own for one baseline program (the plain one unless another is given).
@@ -35,5 +35,5 @@ bench_baseline_folder() {
   rm -rf "$dir"
   mkdir -p "$dir"
   cp "$program" "$dir/"
-  winepath -w "$dir/$(basename "$program")"
+  glint_wine64 winepath -w "$dir/$(basename "$program")"
 }

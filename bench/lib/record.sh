@@ -5,7 +5,7 @@ bench_record() {
   local phase=$1 run=$2
   shift 2
   local output status=0
-  output=$(wine "$driver" "$@" 2>>"$out/wine.log") || status=$?
+  output=$(glint_wine64 "$driver" "$@" 2>>"$out/wine.log") || status=$?
   output=${output//$'\r'/}
   local kind key value
   while read -r kind key value; do

@@ -2,13 +2,14 @@
 # Screenshot of the skinned-button showcase: run from the repository with the Wine environment of
 # scripts/wine-env.sh up (an X display). Usage: showcase.sh BUILD_DIR OUTPUT_PNG
 set -euo pipefail
+source "$(dirname "$0")/../../../scripts/wine-env.sh"
 build=$1
 out=$2
 exe=$build/tests/win/button/button_showcase.exe
 done_file=$(mktemp -u "$build/showcase.XXXXXX.done")
 log=$(mktemp)
 mkdir -p "$(dirname "$out")"
-wine "$exe" "$(winepath -w "$done_file")" >"$log" 2>&1 &
+glint_wine "$exe" "$(glint_wine64 winepath -w "$done_file")" >"$log" 2>&1 &
 pid=$!
 for _ in $(seq 1 300); do
   grep -q ready "$log" && break

@@ -1,18 +1,19 @@
 #!/usr/bin/env bash
 # Shows the owner-drawn menu in one look, captures the screen to a PNG file and checks the
 # pixels the program says the drawn menu must have there.
-# Usage: menu_screenshot.sh PROGRAM LOOK PNG_FILE
+# Usage: menu_screenshot.sh WINE_LOADER PROGRAM LOOK PNG_FILE
 set -uo pipefail
-program=$1
-look=$2
-shot=$3
+loader=$1
+program=$2
+look=$3
+shot=$4
 [ -n "${DISPLAY:-}" ] || { echo "no X display"; exit 1; }
 mkdir -p "$(dirname "$shot")"
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
 cd "$work" || exit 1
 
-wine "$program" "$look" &
+"$loader" "$program" "$look" &
 pid=$!
 for _ in $(seq 1 900); do
   [ -s ready.txt ] && break

@@ -14,7 +14,7 @@ namespace {
 
 constexpr char kUsage[] =
     "usage: ecsim [--state PATH] COMMAND\n"
-    "The state file is PATH, else $ECSIM_STATE.\n"
+    "The state file is PATH, else $ECSIM_STATE, else the run command's (build/ecsim_state.bin).\n"
     "commands:\n"
     "  init | reset          write the default state (chip 0x55 0x70, level 1, driver open)\n"
     "  status                driver, chip id, register base, mode, control byte, level, trace\n"
