@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
-# Builds glint.exe for 64-bit Windows and runs it under Wine against the simulated EC (io.dll and
-# the skins are placed beside it by the build), on the current X display, or on a virtual one when
+# Builds glint.exe for 64-bit Windows and runs it under Wine against the simulated EC, from the
+# build's run folder (build/win64/run: the program and its skins as shipped, with the simulated
+# io.dll beside them), on the current X display, or on a virtual one when
 # there is none or GLINT_VIRTUAL_DISPLAY=1. Once the window shows, a screenshot of it goes to
 # build/artifacts/run.png. On a real display the script then waits until the program ends; on a
 # virtual one nobody could use the window, so it ends the program after the screenshot.
@@ -12,7 +13,7 @@ bash scripts/setup.sh
 source scripts/wine-env.sh
 
 cmake --preset win64 >/dev/null
-cmake --build --preset win64 --target glint >/dev/null
+cmake --build --preset win64 --target glint_run_folder >/dev/null
 cmake --preset native >/dev/null
 cmake --build --preset native --target ecsim >/dev/null
 
@@ -22,7 +23,7 @@ trap glint_wine_down EXIT
 export ECSIM_STATE=${ECSIM_STATE:-$PWD/build/ecsim_state.bin}
 mkdir -p build/artifacts
 wine_log=build/artifacts/run-wine.log
-glint_wine64 build/win64/app/glint.exe >"$wine_log" 2>&1 &
+glint_wine64 build/win64/run/glint.exe >"$wine_log" 2>&1 &
 glint_pid=$!
 
 window=""

@@ -3,11 +3,11 @@
 
 bench_build() {
   cmake --preset win64 -B build/bench-win64 -DGLINT_BENCH=ON >/dev/null
-  cmake --build build/bench-win64 -j2 --target glint bench_driver bench_baseline \
+  cmake --build build/bench-win64 -j2 --target glint_run_folder bench_driver bench_baseline \
     bench_baseline_cc bench_baseline_timers >/dev/null
   cmake --preset win32 -B build/bench-win32 >/dev/null
   cmake --build build/bench-win32 -j2 --target glint >/dev/null
-  glint64=build/bench-win64/app/glint.exe
+  glint64=build/bench-win64/run/glint.exe
   glint32=build/bench-win32/app/glint.exe
   baseline=build/bench-win64/bench/baseline/bench_baseline.exe
   baseline_cc=build/bench-win64/bench/baseline/bench_baseline_cc.exe

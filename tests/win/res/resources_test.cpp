@@ -11,6 +11,7 @@
 
 #include "create_dialog.h"
 #include "dlg_template.h"
+#include "glint_version.h"
 #include "resource.h"
 
 namespace {
@@ -131,7 +132,9 @@ TEST(DialogTemplates, AboutBoxIsAsGiven) {
               (std::array<int, 4>{14, 14, 21, 20}));
 
     const DialogItem& version = dlg.items[1];
-    EXPECT_EQ(version.title.text, "ZUQ_RGB_LED_Tool, Version 1.0");
+    EXPECT_EQ(version.title.text, "ZUQ_RGB_LED_Tool, Version " +
+                                      std::to_string(GLINT_VERSION_MAJOR) + "." +
+                                      std::to_string(GLINT_VERSION_MINOR));
     EXPECT_EQ((std::array<int, 4>{version.x, version.y, version.cx, version.cy}),
               (std::array<int, 4>{42, 14, 114, 8}));
 
@@ -218,6 +221,29 @@ TEST(ModuleResources, ManifestRunsAsInvoker) {
     std::string text(manifest.begin(), manifest.end());
     EXPECT_NE(text.find("requestedExecutionLevel level=\"asInvoker\""), std::string::npos);
     EXPECT_NE(text.find("Microsoft.Windows.Common-Controls"), std::string::npos);
+    EXPECT_NE(text.find("version=\"" GLINT_VERSION_TEXT "\""), std::string::npos);
+}
+
+// The one project version reaches the version resource, numbers and texts alike.
+TEST(ModuleResources, VersionResourceCarriesTheProjectVersion) {
+    std::span<const uint8_t> bytes = ResourceBytes(1, MAKEINTRESOURCEA(16)); // RT_VERSION
+    ASSERT_FALSE(bytes.empty());
+    // VerQueryValue wants a buffer of its own; the compiled block is UTF-16.
+    std::string copy(bytes.begin(), bytes.end());
+    VS_FIXEDFILEINFO* fixed = nullptr;
+    UINT length = 0;
+    ASSERT_TRUE(VerQueryValueW(copy.data(), L"\\", reinterpret_cast<void**>(&fixed), &length));
+    EXPECT_EQ(fixed->dwFileVersionMS,
+              static_cast<DWORD>(MAKELONG(GLINT_VERSION_MINOR, GLINT_VERSION_MAJOR)));
+    EXPECT_EQ(fixed->dwFileVersionLS, static_cast<DWORD>(MAKELONG(0, GLINT_VERSION_PATCH)));
+    EXPECT_EQ(fixed->dwProductVersionMS, fixed->dwFileVersionMS);
+    for (const wchar_t* key : {L"FileVersion", L"ProductVersion"}) {
+        wchar_t* text = nullptr;
+        const std::wstring path = std::wstring(L"\\StringFileInfo\\040904b0\\") + key;
+        ASSERT_TRUE(
+            VerQueryValueW(copy.data(), path.c_str(), reinterpret_cast<void**>(&text), &length));
+        EXPECT_STREQ(text, L"" GLINT_VERSION_TEXT);
+    }
 }
 
 } // namespace
