@@ -5,7 +5,7 @@
 set -uo pipefail
 what=$1
 build=$2
-zip=$3
+zip=$(realpath -m "$3")
 shift 3
 
 fail() {
