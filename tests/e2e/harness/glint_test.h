@@ -8,6 +8,7 @@
 #include "glint_process.h"
 #include "image.h"
 #include "paths.h"
+#include "popup_probe.h"
 #include "wait.h"
 
 namespace e2e {
@@ -28,6 +29,31 @@ protected:
         ASSERT_TRUE(glint->Started()) << glint->Error();
     }
 
+    // A start that cannot reach the EC: waits for its one message box and returns its text,
+    // failing the test if any other window of the program became visible meanwhile. The box is
+    // left open. Call through ASSERT_NO_FATAL_FAILURE.
+    void WaitForStartFailureBox(std::wstring& text) {
+        HWND box = nullptr;
+        bool otherWindowShown = false;
+        WaitUntil(
+            [&] {
+                const std::vector<HWND> boxes = VisibleMessageBoxes(*glint);
+                for (HWND window : glint->TopLevelWindows()) {
+                    const bool isBox = !boxes.empty() && window == boxes.front();
+                    otherWindowShown = otherWindowShown || (::IsWindowVisible(window) && !isBox);
+                }
+                box = boxes.empty() ? nullptr : boxes.front();
+                return box != nullptr || !glint->IsRunning();
+            },
+            kStartTimeout);
+        ASSERT_NE(box, nullptr) << "no message box; exit code "
+                                << glint->WaitForExit(0ms).value_or(259);
+        EXPECT_FALSE(otherWindowShown) << "a window besides the message box";
+        EXPECT_EQ(VisibleMessageBoxes(*glint).size(), 1u);
+        text = MessageBoxText(box);
+        startFailureBox = box;
+    }
+
     // Keeps a picture of the window under build/artifacts for people to look at.
     static void KeepScreenshot(HWND window, const std::string& name) {
         EXPECT_TRUE(SaveBmp(CaptureWindow(window), ArtifactPath(name + ".bmp"))) << name;
@@ -37,6 +63,7 @@ protected:
 
     std::unique_ptr<GlintProcess> glint;
     HWND mainWindow = nullptr;
+    HWND startFailureBox = nullptr;
 };
 
 } // namespace e2e
