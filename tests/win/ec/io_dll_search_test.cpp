@@ -19,7 +19,7 @@ struct LoadCall {
 std::vector<LoadCall> calls;
 bool refuseEveryPath = false;
 
-HMODULE LoadOnOldSystem(LPCWSTR name, HANDLE reserved, DWORD flags) {
+HMODULE WINAPI LoadOnOldSystem(LPCWSTR name, HANDLE reserved, DWORD flags) {
     calls.push_back({name, flags});
     if ((flags & LOAD_LIBRARY_SEARCH_SYSTEM32) != 0) {
         ::SetLastError(ERROR_INVALID_PARAMETER);
@@ -32,7 +32,7 @@ HMODULE LoadOnOldSystem(LPCWSTR name, HANDLE reserved, DWORD flags) {
     return ::LoadLibraryExW(name, reserved, flags);
 }
 
-HMODULE LoadMissing(LPCWSTR name, HANDLE, DWORD flags) {
+HMODULE WINAPI LoadMissing(LPCWSTR name, HANDLE, DWORD flags) {
     calls.push_back({name, flags});
     ::SetLastError(ERROR_MOD_NOT_FOUND);
     return nullptr;
