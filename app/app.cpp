@@ -5,6 +5,7 @@
 #include <commctrl.h>
 
 #include "ui/main_dialog.h"
+#include "ui/start_failure_box.h"
 
 namespace {
 
@@ -28,8 +29,20 @@ BOOL CZUQ_RGB_LED_ToolApp::InitInstance() {
     AfxEnableControlContainer();
     SetRegistryKey("Local AppWizard-Generated Applications");
 
-    // Constructing the window binds io.dll; without it the process ends here, before any window.
+    // Before any port is touched: a second copy only shows the first.
+    if (!oneCopy.Claim()) {
+        BringRunningCopyForward();
+        return FALSE;
+    }
+
+    // Constructing the window binds io.dll and identifies the EC.
     CZUQ_RGB_LED_ToolDlg mainWindow;
+    if (const PortAccessFailure failure = mainWindow.StartFailure();
+        failure != PortAccessFailure::None) {
+        ShowStartFailure(failure, ::GetSystemDefaultLangID());
+        exitCode = 1;
+        return FALSE;
+    }
     m_pMainWnd = &mainWindow;
     mainWindow.DoModal();
     m_pMainWnd = nullptr;

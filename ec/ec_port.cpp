@@ -1,6 +1,5 @@
 #include "ec/ec_port.h"
 
-#include <cstdlib>
 #include <utility>
 
 #include "ec/ec_registers.h"
@@ -17,57 +16,33 @@ using ec::sio::kSubRegisterSelect;
 constexpr int kStartupByteRecognised = 0x80;
 constexpr int kStartupByteOther = 0x00;
 
-// Lock attempts for each start-up access; with the real bus mutex that is half a second at most.
-constexpr int kStartupLockAttempts = 10;
-
-template <typename Access> void RetryWhileBusy(Access access) {
-    for (int attempt = 0; attempt < kStartupLockAttempts && !access(); ++attempt) {
-    }
-}
-
-class BusHold {
-public:
-    explicit BusHold(BusLock& busLock) : lock(busLock), held(busLock.Acquire()) {}
-    ~BusHold() {
-        if (held) {
-            lock.Release();
-        }
-    }
-    BusHold(const BusHold&) = delete;
-    BusHold& operator=(const BusHold&) = delete;
-
-    bool Held() const { return held; }
-
-private:
-    BusLock& lock;
-    bool held;
-};
-
 } // namespace
 
 EcPort::EcPort(std::unique_ptr<PortIo> portIo, std::unique_ptr<BusLock> lock)
     : io(std::move(portIo)), busLock(std::move(lock)) {
-    if (!io->Open()) {
-        std::exit(0);
+    startFailure = io->Open();
+    if (startFailure != PortAccessFailure::None) {
+        return;
     }
     if (!io->IsUsable()) {
-        std::exit(0);
+        startFailure = PortAccessFailure::DriverNotUsable;
+        return;
     }
     ready = true;
+    // A base guessed from reads that did not happen would send every later access to the wrong
+    // EC memory; identifying without the lock only risks this one exchange. So when another
+    // tool keeps the bus past the generous wait, the chip is identified all the same.
+    const BusHold hold(*busLock, kStartupWaitMs);
+    Identify();
+}
 
-    // The identification fixes the register base for the whole run, so a bus that another tool
-    // holds for a moment is waited for rather than read as an unknown chip.
-    int id1 = 0;
-    int id2 = 0;
-    RetryWhileBusy([&] { return TryReadByte(ec::kChipIdAddress1, id1); });
-    RetryWhileBusy([&] { return TryReadByte(ec::kChipIdAddress2, id2); });
-    const bool recognised =
-        ec::IsRecognisedChip(static_cast<std::uint8_t>(id1), static_cast<std::uint8_t>(id2));
-    registerBase =
-        ec::RegisterBaseForChip(static_cast<std::uint8_t>(id1), static_cast<std::uint8_t>(id2));
+void EcPort::Identify() {
+    const auto id1 = static_cast<std::uint8_t>(wire.ReadByte(ec::kChipIdAddress1));
+    const auto id2 = static_cast<std::uint8_t>(wire.ReadByte(ec::kChipIdAddress2));
+    registerBase = ec::RegisterBaseForChip(id1, id2);
     // An absolute address, not relative to the register base.
-    const int startupByte = recognised ? kStartupByteRecognised : kStartupByteOther;
-    RetryWhileBusy([&] { return TryWriteByte(ec::kStartupByteAddress, startupByte); });
+    wire.WriteByte(ec::kStartupByteAddress,
+                   ec::IsRecognisedChip(id1, id2) ? kStartupByteRecognised : kStartupByteOther);
 }
 
 void EcPort::WriteSioRegister(std::uint8_t reg, std::uint8_t value) {
@@ -96,39 +71,22 @@ void EcPort::SelectAddress(std::uint16_t address) {
     WriteSioRegister(kSubRegisterSelect, kDataByte);
 }
 
-bool EcPort::TryWriteByte(std::uint16_t address, int value) {
-    if (!ready) {
-        return true;
-    }
-    const BusHold hold(*busLock);
-    if (!hold.Held()) {
-        return false;
-    }
-    SelectAddress(address);
-    WriteSioRegister(kSubRegisterData, static_cast<std::uint8_t>(value & 0xFF));
-    return true;
+int EcPort::Wire::ReadByte(std::uint16_t address) {
+    port.SelectAddress(address);
+    return port.ReadSioRegister(kSubRegisterData);
 }
 
-bool EcPort::TryReadByte(std::uint16_t address, int& value) {
-    value = 0;
-    if (!ready) {
-        return true;
-    }
-    const BusHold hold(*busLock);
-    if (!hold.Held()) {
-        return false;
-    }
-    SelectAddress(address);
-    value = ReadSioRegister(kSubRegisterData);
-    return true;
-}
-
-void EcPort::WriteByte(std::uint16_t address, int value) {
-    TryWriteByte(address, value);
+void EcPort::Wire::WriteByte(std::uint16_t address, int value) {
+    port.SelectAddress(address);
+    port.WriteSioRegister(kSubRegisterData, static_cast<std::uint8_t>(value & 0xFF));
 }
 
 int EcPort::ReadByte(std::uint16_t address) {
     int value = 0;
-    TryReadByte(address, value);
+    Transaction([&](EcBytes& bytes) { value = bytes.ReadByte(address); });
     return value;
+}
+
+void EcPort::WriteByte(std::uint16_t address, int value) {
+    Transaction([&](EcBytes& bytes) { bytes.WriteByte(address, value); });
 }

@@ -4,16 +4,25 @@
 #include <memory>
 
 #include "ec/bus_lock.h"
+#include "ec/ec_bytes.h"
 #include "ec/port_io.h"
 #include "ec/super_io.h"
 
-// One byte of EC memory at a time, through the Super-I/O indirect access on ports 0x4E/0x4F.
-// Construction identifies the chip and writes the start-up byte; when port access is missing
-// it ends the process with exit code 0 and no message, so a constructed EcPort is ready.
+// EC memory through the Super-I/O indirect access on ports 0x4E/0x4F. Construction identifies
+// the chip and writes the start-up byte; when port access is missing the port stays not ready
+// and StartFailure says why. Every access runs in a transaction: one hold of the machine-wide bus
+// lock around all the byte accesses that belong together.
 class EcPort {
 public:
+    // The longest a transaction waits for the bus, so that the window keeps answering; a caller
+    // whose transaction did not run tries again later.
+    static constexpr std::uint32_t kTransactionWaitMs = 50;
+    // The identification fixes the register base for the whole run, so it waits for the bus
+    // generously; a bus still held after that is not ours to wait for any longer.
+    static constexpr std::uint32_t kStartupWaitMs = 3000;
+
 #ifdef _WIN32
-    // Binds io.dll from the program's folder or the system folder and guards each access
+    // Binds io.dll from the program's folder or the system folder and guards each transaction
     // with the machine-wide ISA bus mutex.
     EcPort();
 #endif
@@ -22,9 +31,29 @@ public:
     EcPort(const EcPort&) = delete;
     EcPort& operator=(const EcPort&) = delete;
 
-    // Returns 0..255; 0 when not ready or when the bus lock could not be had.
+    // None for a ready port; otherwise what construction found missing.
+    PortAccessFailure StartFailure() const {
+        return startFailure;
+    }
+
+    // Runs body(EcBytes&) with the bus held from its first to its last port access. False, with
+    // body not run and no port touched, when the port is not ready or the bus could not be had
+    // within kTransactionWaitMs.
+    template <typename Body> bool Transaction(Body&& body) {
+        if (!ready) {
+            return false;
+        }
+        const BusHold hold(*busLock, kTransactionWaitMs);
+        if (!hold.Held()) {
+            return false;
+        }
+        body(static_cast<EcBytes&>(wire));
+        return true;
+    }
+
+    // One byte access as a transaction of its own: a read that did not run yields 0, a write
+    // that did not run does nothing. For callers that derive nothing from what they read.
     int ReadByte(std::uint16_t address);
-    // Writes the low 8 bits of value; does nothing when not ready or the bus lock is busy.
     void WriteByte(std::uint16_t address, int value);
 
     // Read directly by the users, who add register offsets to the base.
@@ -32,15 +61,25 @@ public:
     bool ready = false;
 
 private:
+    // The byte accesses themselves, for use while the bus is held (or at start-up, given up).
+    class Wire final : public EcBytes {
+    public:
+        explicit Wire(EcPort& owner) : port(owner) {}
+        int ReadByte(std::uint16_t address) override;
+        void WriteByte(std::uint16_t address, int value) override;
+
+    private:
+        EcPort& port;
+    };
+
+    void Identify();
     void WriteSioRegister(std::uint8_t reg, std::uint8_t value);
     int ReadSioRegister(std::uint8_t reg);
     void SelectAddress(std::uint16_t address);
-    // One byte access under the bus lock; false, with no port touched, when the lock could not
-    // be had. Not ready counts as done: a read yields 0, a write does nothing.
-    bool TryReadByte(std::uint16_t address, int& value);
-    bool TryWriteByte(std::uint16_t address, int value);
 
     std::unique_ptr<PortIo> io;
     std::unique_ptr<BusLock> busLock;
     std::int32_t indexPort = ec::sio::kIndexPort;
+    PortAccessFailure startFailure = PortAccessFailure::None;
+    Wire wire{*this};
 };

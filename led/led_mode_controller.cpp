@@ -41,14 +41,42 @@ const ButtonIcons* ButtonOf(LedMode mode) {
 } // namespace
 
 LedModeController::LedModeController(EcPort& ecPort, ModeButtonView& buttonView,
-                                     const std::string& windowSkinFolder)
-    : ec(ecPort), view(buttonView), skinFolder(windowSkinFolder) {}
+                                     TimerHost& timerHost, const std::string& windowSkinFolder)
+    : ec(ecPort), view(buttonView), timers(timerHost), skinFolder(windowSkinFolder) {}
 
 void LedModeController::SelectLedMode(LedMode mode) {
-    const ButtonIcons* chosen = ButtonOf(mode);
-    if (chosen == nullptr) {
+    if (ButtonOf(mode) == nullptr) {
         return;
     }
+    pendingClick.reset();
+    if (TrySelect(mode)) {
+        return;
+    }
+    pendingClick = mode;
+    clickTriesLeft = kRetryAttempts;
+    RetryLater();
+}
+
+bool LedModeController::TrySelect(LedMode mode) {
+    const std::int32_t base = ec.registerBase;
+    const auto modeRegister = static_cast<std::uint16_t>(base + ec::kModeRegisterOffset);
+    const auto controlByte = static_cast<std::uint16_t>(base + ec::kControlByteOffset);
+    const bool ran = ec.Transaction([&](EcBytes& bytes) {
+        bytes.WriteByte(modeRegister, static_cast<int>(mode));
+        const int control = bytes.ReadByte(controlByte);
+        bytes.WriteByte(controlByte, mode == LedMode::On ? (control & 0xFE) : (control | 0x01));
+    });
+    if (!ran) {
+        return false;
+    }
+    ShowSelection(mode);
+    // The mode register holds the mode now: a resume write still waiting has nothing to add.
+    resumePending = false;
+    return true;
+}
+
+void LedModeController::ShowSelection(LedMode mode) {
+    const ButtonIcons* chosen = ButtonOf(mode);
     selectionFlags[chosen->flag] = 1;
     view.SetButtonIcon(chosen->button, skinFolder + chosen->selectedIcon);
     for (const ButtonIcons& other : kButtons) {
@@ -62,20 +90,44 @@ void LedModeController::SelectLedMode(LedMode mode) {
         }
     }
     currentMode = mode;
-
-    const std::int32_t base = ec.registerBase;
-    ec.WriteByte(static_cast<std::uint16_t>(base + ec::kModeRegisterOffset),
-                 static_cast<int>(mode));
-    const int control = ec.ReadByte(static_cast<std::uint16_t>(base + ec::kControlByteOffset));
-    const int newControl = mode == LedMode::On ? (control & 0xFE) : (control | 0x01);
-    ec.WriteByte(static_cast<std::uint16_t>(base + ec::kControlByteOffset), newControl);
 }
 
 void LedModeController::OnPowerBroadcast(std::uint32_t event) {
     const bool resume =
         event == kResumeCritical || event == kResumeSuspend || event == kResumeAutomatic;
-    if (resume && currentMode) {
-        ec.WriteByte(static_cast<std::uint16_t>(ec.registerBase + ec::kModeRegisterOffset),
-                     static_cast<int>(*currentMode));
+    if (!resume || !currentMode || TryRewriteMode()) {
+        return;
+    }
+    resumePending = true;
+    resumeTriesLeft = kRetryAttempts;
+    RetryLater();
+}
+
+bool LedModeController::TryRewriteMode() {
+    const auto modeRegister = static_cast<std::uint16_t>(ec.registerBase + ec::kModeRegisterOffset);
+    const int mode = static_cast<int>(*currentMode);
+    return ec.Transaction([&](EcBytes& bytes) { bytes.WriteByte(modeRegister, mode); });
+}
+
+void LedModeController::RetryLater() {
+    timers.StartTimer(kRetryTimerId, kRetryPeriodMs);
+}
+
+void LedModeController::OnTimer(std::uintptr_t timerId) {
+    if (timerId != kRetryTimerId) {
+        return;
+    }
+    // One transaction per tick: while the bus is held, one short wait is all the window gives.
+    if (pendingClick) {
+        if (TrySelect(*pendingClick) || --clickTriesLeft <= 0) {
+            pendingClick.reset();
+        }
+    } else if (resumePending) {
+        if (TryRewriteMode() || --resumeTriesLeft <= 0) {
+            resumePending = false;
+        }
+    }
+    if (!pendingClick && !resumePending) {
+        timers.StopTimer(kRetryTimerId);
     }
 }

@@ -19,8 +19,12 @@ void PowerLevelMonitor::OnTimer(std::uintptr_t timerId) {
 }
 
 void PowerLevelMonitor::Poll() {
-    const int reading =
-        ec.ReadByte(static_cast<std::uint16_t>(ec.registerBase + ec::kPowerLevelOffset));
+    int reading = 0;
+    const auto address = static_cast<std::uint16_t>(ec.registerBase + ec::kPowerLevelOffset);
+    // A poll that could not get the bus read nothing; the next one, 500 ms on, reads again.
+    if (!ec.Transaction([&](EcBytes& bytes) { reading = bytes.ReadByte(address); })) {
+        return;
+    }
     lastReading = reading;
     if (PowerLevelFromReading(reading) && reading != shownLevel) {
         shownLevel = reading;

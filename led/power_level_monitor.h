@@ -36,7 +36,7 @@ private:
 
     // The level last handed to the popup by the poll; 0 until the first valid reading.
     std::int32_t shownLevel = 0;
-    // The byte of the latest poll, valid or not.
+    // The byte of the latest poll that got the bus, valid or not.
     std::int32_t lastReading = 0;
     // True while the popup's first creation runs.
     bool makingPopup = false;

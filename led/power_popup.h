@@ -3,6 +3,8 @@
 #include <cstdint>
 #include <string>
 
+#include "led/timer_host.h"
+
 // What the power-level monitor needs of the popup window.
 class PowerPopup {
 public:
@@ -18,17 +20,12 @@ public:
 
 // What the power-level monitor needs of the main window, which holds the popup pointer, the
 // hidden-to-tray flag and the timers.
-class PowerMonitorHost {
+class PowerMonitorHost : public TimerHost {
 public:
-    virtual ~PowerMonitorHost() = default;
-
     // The popup, or null before it is first created.
     virtual PowerPopup* Popup() = 0;
     // Creates the popup object from its own copy of the skin folder path and then its window,
     // with the main window as parent; called at most once.
     virtual PowerPopup& CreatePopup(std::string skinFolder) = 0;
     virtual std::uint8_t HiddenToTrayFlag() const = 0;
-    // Starts, or restarts when it runs already, a timer of the main window.
-    virtual void StartTimer(std::uintptr_t timerId, std::uint32_t periodMs) = 0;
-    virtual void StopTimer(std::uintptr_t timerId) = 0;
 };

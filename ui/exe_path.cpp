@@ -3,12 +3,14 @@
 #include <windows.h>
 
 #include "ui/core/exe_folder.h"
+#include "ui/wide_text.h"
 
 std::string ExecutablePath(std::size_t firstCapacity) {
-    return ReadWholeString(
-        [](char* buffer, std::size_t capacity) {
+    // The wide call: the narrow one gives '?' for characters outside the ANSI code page.
+    return Utf8FromWide(ReadWholeString<wchar_t>(
+        [](wchar_t* buffer, std::size_t capacity) {
             return static_cast<std::size_t>(
-                ::GetModuleFileNameA(nullptr, buffer, static_cast<DWORD>(capacity)));
+                ::GetModuleFileNameW(nullptr, buffer, static_cast<DWORD>(capacity)));
         },
-        firstCapacity);
+        firstCapacity));
 }

@@ -1,7 +1,5 @@
 #include "ui/main_dialog.h"
 
-#include <cstdlib>
-
 #include "framework/app.h"
 #include "framework/dc.h"
 #include "res/resource.h"
@@ -11,6 +9,7 @@
 #include "ui/core/skin_folder.h"
 #include "ui/core/window_title.h"
 #include "ui/exe_path.h"
+#include "ui/single_instance.h"
 #include "ui/skin_images.h"
 #include "ui/taskbar_created.h"
 
@@ -42,7 +41,7 @@ ON_MESSAGE(WM_POWERBROADCAST, &ThisClass::OnPowerBroadcast)
 END_MESSAGE_MAP()
 
 CZUQ_RGB_LED_ToolDlg::CZUQ_RGB_LED_ToolDlg()
-    : CDialog(IDD_MAIN, nullptr), tray(*this, languageId), ledModes(ec, *this, skinFolder),
+    : CDialog(IDD_MAIN, nullptr), tray(*this, languageId), ledModes(ec, *this, *this, skinFolder),
       powerMonitor(ec, *this, skinFolder) {
     appIcon = ::LoadIconA(AfxGetInstanceHandle(), MAKEINTRESOURCEA(IDR_MAINFRAME));
 }
@@ -64,9 +63,6 @@ BOOL CZUQ_RGB_LED_ToolDlg::OnInitDialog() {
     AddAboutEntry();
     SendMessage(WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(appIcon));
     SendMessage(WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(appIcon));
-    if (!ec.ready) {
-        std::exit(0);
-    }
     SetWindowText(MainWindowTitle());
 
     exeFolder = FolderOfPath(ExecutablePath());
@@ -77,6 +73,9 @@ BOOL CZUQ_RGB_LED_ToolDlg::OnInitDialog() {
     GiveStartupIcons();
     SetTimer(PowerLevelMonitor::kPollTimerId, PowerLevelMonitor::kPollPeriodMs);
     taskbarCreatedMessage = ListenForTaskbarCreated(m_hWnd);
+    bringForwardMessage = BringForwardMessage();
+    // A program run as administrator would otherwise not hear a second start by the user.
+    ::ChangeWindowMessageFilterEx(m_hWnd, bringForwardMessage, MSGFLT_ALLOW, nullptr);
     return TRUE;
 }
 
@@ -206,6 +205,7 @@ void CZUQ_RGB_LED_ToolDlg::OnLButtonDown(UINT, POINT point) {
 
 void CZUQ_RGB_LED_ToolDlg::OnTimer(UINT_PTR id) {
     powerMonitor.OnTimer(id);
+    ledModes.OnTimer(id);
     Default();
 }
 
@@ -227,6 +227,13 @@ LRESULT CZUQ_RGB_LED_ToolDlg::WindowProc(UINT message, WPARAM wParam, LPARAM lPa
     // A registered message has no fixed id for the message table.
     if (taskbarCreatedMessage != 0 && message == taskbarCreatedMessage) {
         tray.OnTaskbarCreated();
+        return 0;
+    }
+    if (bringForwardMessage != 0 && message == bringForwardMessage) {
+        if (IsIconic()) {
+            ShowWindow(SW_RESTORE);
+        }
+        tray.BringForward();
         return 0;
     }
     return CDialog::WindowProc(message, wParam, lParam);

@@ -26,6 +26,9 @@ class CZUQ_RGB_LED_ToolDlg : public CDialog,
 public:
     CZUQ_RGB_LED_ToolDlg();
 
+    // None when the EC can be reached; otherwise why not, and the window must not be run.
+    PortAccessFailure StartFailure() const { return ec.StartFailure(); }
+
 protected:
     void DoDataExchange(CDataExchange* dx) override;
     BOOL PreTranslateMessage(MSG* msg) override;
@@ -96,4 +99,5 @@ private:
     std::string skinFolder;
     std::uint16_t languageId = 0;
     UINT taskbarCreatedMessage = 0;
+    UINT bringForwardMessage = 0;
 };

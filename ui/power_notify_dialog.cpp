@@ -4,6 +4,7 @@
 #include "framework/dc.h"
 #include "res/resource.h"
 #include "ui/core/popup_placement.h"
+#include "ui/skin_images.h"
 
 #include <string>
 #include <utility>
@@ -25,7 +26,7 @@ constexpr int kTemplateHeightDlu = 89;
 // Makes a pattern brush from a bitmap file; the bitmap itself is released once the brush holds
 // its copy. Fills metrics when asked. False when the file could not be loaded as a bitmap.
 bool LoadPatternBrush(const std::string& path, CBrush& brush, BITMAP* metrics) {
-    HANDLE loaded = ::LoadImageA(nullptr, path.c_str(), IMAGE_BITMAP, 0, 0, LR_LOADFROMFILE);
+    HANDLE loaded = LoadSkinBitmap(path);
     if (loaded == nullptr) {
         return false;
     }

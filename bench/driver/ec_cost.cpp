@@ -20,7 +20,11 @@ int RunEcCost(int count) {
         Note("cannot write a fresh ecsim state beside the driver");
         return 1;
     }
-    EcPort port; // ends the process when io.dll is not beside the driver
+    EcPort port;
+    if (!port.ready) {
+        Note("io.dll is not usable beside the driver");
+        return 1;
+    }
     const auto level = static_cast<std::uint16_t>(port.registerBase + ec::kPowerLevelOffset);
     const auto mode = static_cast<std::uint16_t>(port.registerBase + ec::kModeRegisterOffset);
     // Wall time counts the waits for a CPU on a busy machine as well; CPU time does not.

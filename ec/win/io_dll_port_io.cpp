@@ -1,14 +1,8 @@
 #include "ec/win/io_dll_port_io.h"
 
-namespace {
+#include "ec/win/io_dll_search.h"
 
-// io.dll is looked for only beside the program and in the system folder: a copy planted in
-// the current directory or on PATH would otherwise run with the program's rights. The same
-// restriction holds for the libraries io.dll itself imports.
-HMODULE LoadFromTrustedFolders() {
-    return LoadLibraryExA("io.dll", nullptr,
-                          LOAD_LIBRARY_SEARCH_APPLICATION_DIR | LOAD_LIBRARY_SEARCH_SYSTEM32);
-}
+namespace {
 
 template <typename Fn> Fn Bind(HMODULE module, const char* name) {
     // Through the generic function type, which any function pointer may be cast from.
@@ -17,17 +11,18 @@ template <typename Fn> Fn Bind(HMODULE module, const char* name) {
 
 } // namespace
 
-bool IoDllPortIo::Open() {
-    ioLibrary = ModuleHandle(LoadFromTrustedFolders());
+PortAccessFailure IoDllPortIo::Open() {
+    ioLibrary = ModuleHandle(LoadIoDllFromTrustedFolders());
     if (!ioLibrary) {
-        return false;
+        return PortAccessFailure::LibraryMissing;
     }
     out32 = Bind<Out32Fn>(ioLibrary.Get(), "Out32");
     inp32 = Bind<Inp32Fn>(ioLibrary.Get(), "Inp32");
     isInpOutDriverOpen = Bind<DriverTestFn>(ioLibrary.Get(), "IsInpOutDriverOpen");
     isXp64Bit = Bind<DriverTestFn>(ioLibrary.Get(), "IsXP64Bit");
-    return out32 != nullptr && inp32 != nullptr && isInpOutDriverOpen != nullptr &&
-           isXp64Bit != nullptr;
+    const bool complete = out32 != nullptr && inp32 != nullptr && isInpOutDriverOpen != nullptr &&
+                          isXp64Bit != nullptr;
+    return complete ? PortAccessFailure::None : PortAccessFailure::FunctionMissing;
 }
 
 bool IoDllPortIo::IsUsable() {

@@ -8,7 +8,7 @@
 // Port access through the io.dll port-I/O library, bound at run time.
 class IoDllPortIo final : public PortIo {
 public:
-    bool Open() override;
+    PortAccessFailure Open() override;
     bool IsUsable() override;
     void Write(std::uint16_t port, std::uint8_t value) override;
     std::uint16_t Read(std::uint16_t port) override;

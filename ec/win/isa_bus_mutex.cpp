@@ -35,13 +35,13 @@ IsaBusMutex::~IsaBusMutex() {
     }
 }
 
-bool IsaBusMutex::Acquire() {
+bool IsaBusMutex::Acquire(std::uint32_t waitMs) {
     // Without the mutex (it exists but refuses us) accesses go on unguarded, as they would
     // without any other tool present.
     if (mutex == nullptr) {
         return true;
     }
-    const DWORD result = WaitForSingleObject(mutex, kWaitMs);
+    const DWORD result = WaitForSingleObject(mutex, waitMs);
     // An abandoned mutex is ours now; the tool that died left the ports idle.
     return result == WAIT_OBJECT_0 || result == WAIT_ABANDONED;
 }

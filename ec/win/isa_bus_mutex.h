@@ -8,16 +8,12 @@
 // Super-I/O port access.
 class IsaBusMutex final : public BusLock {
 public:
-    // Long enough to outlast another tool's single register access, short enough not to stall
-    // the window's message loop.
-    static constexpr DWORD kWaitMs = 50;
-
     IsaBusMutex();
     ~IsaBusMutex() override;
     IsaBusMutex(const IsaBusMutex&) = delete;
     IsaBusMutex& operator=(const IsaBusMutex&) = delete;
 
-    bool Acquire() override;
+    bool Acquire(std::uint32_t waitMs) override;
     void Release() override;
 
 private:

@@ -66,3 +66,12 @@ void TrayController::OnTaskbarCreated() {
 void TrayController::RemoveIconForExit() {
     DeleteTrayIcon();
 }
+
+void TrayController::BringForward() {
+    if (!iconShown) {
+        shell.ShowMainWindow();
+        return;
+    }
+    RestoreWindow();
+    hiddenToTray = 0;
+}

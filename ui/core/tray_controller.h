@@ -44,6 +44,9 @@ public:
     void OnTaskbarCreated();
     // Called just before the process ends.
     void RemoveIconForExit();
+    // A second start of the program asks for this copy's window: shown and in front, out of the
+    // tray if it is hidden there (as a left click on the icon would).
+    void BringForward();
 
     // 1 from hiding until a left click on the icon restores the window; the menu's Open entry
     // restores the window but leaves it at 1.

@@ -9,7 +9,8 @@ std::filesystem::path BuiltProgramFolder() {
     return BuiltProgram().parent_path();
 }
 
-ProgramCopy::ProgramCopy(const std::filesystem::path& target) : folder(target) {
+ProgramCopy::ProgramCopy(const std::filesystem::path& target, const std::filesystem::path& name)
+    : folder(target), programName(name) {
     ready = !folder.empty() && CreateFolders(folder) && CopyOneFile(BuiltProgram(), Program());
 }
 
@@ -25,7 +26,11 @@ std::filesystem::path ProgramCopy::SkinFolder(const std::string& skin) const {
 }
 
 bool ProgramCopy::CopyIoDll() {
-    return CopyOneFile(BuiltProgramFolder() / "io.dll", folder / "io.dll");
+    return CopyIoDllFrom(BuiltProgramFolder() / "io.dll");
+}
+
+bool ProgramCopy::CopyIoDllFrom(const std::filesystem::path& ioDll) {
+    return CopyOneFile(ioDll, folder / "io.dll");
 }
 
 bool ProgramCopy::CopySkin(const std::string& skin) {

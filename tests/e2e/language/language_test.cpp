@@ -1,4 +1,5 @@
-// The system default language chooses the skin folder and the tray menu's language. Each run of
+// The system default language chooses the skin folder, the tray menu's language and that of the
+// message of a start that cannot reach the EC. Each run of
 // this program comes with its language: GLINT_E2E_LANGUAGE_ID, and GLINT_E2E_CHINESE=1 when
 // Chinese is expected.
 #include <gtest/gtest.h>
@@ -111,6 +112,28 @@ TEST_F(Language, TrayMenuIsInTheSystemLanguage) {
     const std::string name = ChineseExpected() ? "zh" : std::to_string(ExpectedLanguageId());
     EXPECT_TRUE(SaveBmp(shown, ArtifactPath("tray_menu_" + name + ".bmp")));
     EXPECT_TRUE(SaveBmp(expected, ArtifactPath("tray_menu_" + name + "_reference.bmp")));
+}
+
+TEST_F(Language, AFailedStartSaysWhyInTheSystemLanguage) {
+    ProgramCopy copy(NewTempFolder("glint_language"));
+    ASSERT_TRUE(copy.Ready());
+    ASSERT_TRUE(copy.CopySkin("skin_EN"));
+    LaunchOptions options;
+    options.program = copy.Program();
+    ASSERT_NO_FATAL_FAILURE(Launch(options));
+    std::wstring text;
+    ASSERT_NO_FATAL_FAILURE(WaitForStartFailureBox(text));
+    // "在 glint.exe 所在的文件夹中找不到 io.dll" or its English counterpart.
+    const std::wstring expected =
+        ChineseExpected() ? L"\u5728 glint.exe \u6240\u5728\u7684\u6587\u4EF6\u5939\u4E2D"
+                            L"\u627E\u4E0D\u5230 io.dll"
+                          : L"io.dll was not found beside glint.exe";
+    EXPECT_NE(text.find(expected), std::wstring::npos);
+    if (ChineseExpected()) {
+        KeepScreenshot(startFailureBox, "start_failure_no_io_dll_zh");
+    }
+    DismissMessageBox(startFailureBox);
+    EXPECT_EQ(glint->WaitForExit(), DWORD{1});
 }
 
 } // namespace

@@ -1,5 +1,5 @@
-// The program run from folders of its own: missing background, missing icons, missing io.dll and
-// a closed port driver.
+// The program run from folders of its own: missing background, missing icons, missing or
+// incomplete io.dll and a closed port driver.
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -53,19 +53,18 @@ protected:
         options.program = copy->Program();
         return options;
     }
-    // Runs until the process ends, noting whether it ever showed a window.
-    void ExpectQuietExit() {
-        bool showedWindow = false;
-        EXPECT_TRUE(WaitUntil(
-            [&] {
-                for (HWND window : glint->TopLevelWindows()) {
-                    showedWindow = showedWindow || ::IsWindowVisible(window);
-                }
-                return !glint->IsRunning();
-            },
-            kStartTimeout));
-        EXPECT_EQ(glint->WaitForExit(), DWORD{0});
-        EXPECT_FALSE(showedWindow);
+    // The one message box of a start that cannot reach the EC says the reason; once it is
+    // dismissed the program ends with exit code 1, having written nothing to the EC.
+    void ExpectStartFailure(const std::wstring& reason, const std::string& screenshot) {
+        std::wstring text;
+        ASSERT_NO_FATAL_FAILURE(WaitForStartFailureBox(text));
+        EXPECT_NE(text.find(reason), std::wstring::npos) << std::string(text.begin(), text.end());
+        KeepScreenshot(startFailureBox, screenshot);
+        EXPECT_TRUE(glint->IsRunning()) << "the box is modal";
+        DismissMessageBox(startFailureBox);
+        EXPECT_EQ(glint->WaitForExit(), DWORD{1});
+        EXPECT_EQ(glint->WaitForMainWindow(0ms), nullptr);
+        EXPECT_TRUE(glint->Ec().WritesSince(0).empty());
     }
 
     std::unique_ptr<ProgramCopy> copy;
@@ -138,13 +137,23 @@ TEST_F(SkinFiles, BackgroundAloneGivesButtonsWithoutIconsAndNoMessage) {
     EXPECT_TRUE(WaitUntil([&] { return ButtonIsPlainFace(mainWindow, IDC_RAINBOW) > 0.99; }));
 }
 
-TEST_F(SkinFiles, WithoutIoDllTheProgramEndsAtOnceWithoutAWindow) {
+TEST_F(SkinFiles, WithoutIoDllTheProgramSaysSoAndEndsWithOne) {
     ASSERT_TRUE(copy->CopySkin("skin_EN"));
     ASSERT_NO_FATAL_FAILURE(Launch(FromCopy()));
-    ExpectQuietExit();
+    ExpectStartFailure(L"io.dll was not found beside glint.exe", "start_failure_no_io_dll");
+    EXPECT_TRUE(glint->Ec().Accesses().empty());
 }
 
-TEST_F(SkinFiles, WithTheDriverClosedTheProgramEndsAtOnceWithoutAWindow) {
+TEST_F(SkinFiles, IoDllLackingAFunctionIsNamedAsSuch) {
+    ASSERT_TRUE(copy->CopyIoDllFrom(FromUnixPath(GLINT_E2E_IO_DLL_LACKING_EXPORT)));
+    ASSERT_TRUE(copy->CopySkin("skin_EN"));
+    ASSERT_NO_FATAL_FAILURE(Launch(FromCopy()));
+    ExpectStartFailure(L"lacks a function that Glint Controls needs",
+                       "start_failure_missing_function");
+    EXPECT_TRUE(glint->Ec().Accesses().empty());
+}
+
+TEST_F(SkinFiles, WithTheDriverClosedTheProgramAsksToBeRunAsAdministrator) {
     ASSERT_TRUE(copy->CopyIoDll());
     ASSERT_TRUE(copy->CopySkin("skin_EN"));
     LaunchOptions options = FromCopy();
@@ -152,7 +161,7 @@ TEST_F(SkinFiles, WithTheDriverClosedTheProgramEndsAtOnceWithoutAWindow) {
         ec.State().SetDriverOpen(false);
     };
     ASSERT_NO_FATAL_FAILURE(Launch(options));
-    ExpectQuietExit();
+    ExpectStartFailure(L"Run Glint Controls as administrator", "start_failure_driver_closed");
     EXPECT_TRUE(glint->Ec().Accesses().empty());
 }
 

@@ -1,5 +1,6 @@
 // The MIN button's tray icon: hiding, the icon's clicks and menu, the flag that places a popup
-// shown while hidden, the end through the menu and a rebuilt taskbar.
+// shown while hidden, the end through the menu, a rebuilt taskbar and a second start of the
+// program, which brings the window back.
 #include <gtest/gtest.h>
 
 #include "glint_test.h"
@@ -73,6 +74,30 @@ protected:
         centred = {centredX, centredY};
         lowered = {centredX, centredY + levelOne.height / 2};
         return {placed.left, placed.top};
+    }
+
+    // Starts a second copy and expects it to end at once with 0, without a window of its own and
+    // without touching a port (neither of its own simulated EC nor of the first copy's).
+    void StartSecondCopy() {
+        GlintProcess second;
+        ASSERT_TRUE(second.Started()) << second.Error();
+        bool showedWindow = false;
+        EXPECT_TRUE(WaitUntil(
+            [&] {
+                for (HWND window : second.TopLevelWindows()) {
+                    showedWindow = showedWindow || ::IsWindowVisible(window);
+                }
+                return !second.IsRunning();
+            },
+            kStartTimeout));
+        EXPECT_EQ(second.WaitForExit(), DWORD{0});
+        EXPECT_FALSE(showedWindow);
+        const auto trace = second.Ec().State().Trace();
+        ASSERT_TRUE(trace.has_value());
+        EXPECT_TRUE(trace->empty()) << "the second copy touched a port";
+        for (const ecsim::EcAccess& access : glint->Ec().Accesses()) {
+            EXPECT_NE(access.pid, second.Pid());
+        }
     }
 
     POINT centred{};
@@ -173,6 +198,34 @@ TEST_F(Tray, TaskbarRebuiltWhileShownAddsNoIcon) {
     ASSERT_TRUE(WaitUntil([&] { return glint->Ec().ModeRegister() == 1; }));
     EXPECT_FALSE(TrayIconPresent(mainWindow));
     EXPECT_TRUE(::IsWindowVisible(mainWindow));
+}
+
+TEST_F(Tray, SecondStartBringsTheHiddenWindowBackFromTheTrayAndEnds) {
+    ASSERT_NO_FATAL_FAILURE(StartGlint());
+    ASSERT_NO_FATAL_FAILURE(HideToTray());
+    ASSERT_NO_FATAL_FAILURE(StartSecondCopy());
+    ExpectRestoredWithoutIcon();
+    EXPECT_TRUE(glint->IsRunning());
+    // Restored as a left click restores it: a popup first shown now is centred.
+    EXPECT_TRUE(FirstPopupPosition(2) == centred);
+}
+
+TEST_F(Tray, SecondStartBringsTheWindowToTheFront) {
+    ASSERT_NO_FATAL_FAILURE(StartGlint());
+    // Another program's window in front of it.
+    const HWND other =
+        ::CreateWindowExW(WS_EX_TOPMOST, L"STATIC", L"other program", WS_POPUP | WS_VISIBLE, 0, 0,
+                          400, 300, nullptr, nullptr, ::GetModuleHandleW(nullptr), nullptr);
+    ASSERT_NE(other, nullptr);
+    ::SetWindowPos(other, HWND_NOTOPMOST, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE);
+    ::SetForegroundWindow(other);
+    ASSERT_TRUE(WaitUntil([&] { return ::GetForegroundWindow() == other; }));
+
+    ASSERT_NO_FATAL_FAILURE(StartSecondCopy());
+    EXPECT_TRUE(WaitUntil([&] { return ::GetForegroundWindow() == mainWindow; }));
+    EXPECT_TRUE(::IsWindowVisible(mainWindow));
+    EXPECT_FALSE(TrayIconPresent(mainWindow));
+    ::DestroyWindow(other);
 }
 
 } // namespace

@@ -1,6 +1,5 @@
 #include <gtest/gtest.h>
 
-#include <algorithm>
 #include <string>
 #include <tuple>
 #include <vector>
@@ -43,34 +42,41 @@ Events SelectSequence(std::uint16_t address) {
             "W 4E 2E", "W 4F 12"};
 }
 
-Events WriteSequence(std::uint16_t address, std::uint8_t value) {
-    Events events{"lock"};
-    for (const auto& e : SelectSequence(address)) {
-        events.push_back(e);
-    }
+Events WriteAccess(std::uint16_t address, std::uint8_t value) {
+    Events events = SelectSequence(address);
     events.push_back("W 4E 2F");
     events.push_back("W 4F " + Hex(value));
-    events.push_back("unlock");
     return events;
 }
 
-Events ReadSequence(std::uint16_t address) {
-    Events events{"lock"};
-    for (const auto& e : SelectSequence(address)) {
-        events.push_back(e);
-    }
+Events ReadAccess(std::uint16_t address) {
+    Events events = SelectSequence(address);
     events.push_back("W 4E 2F");
     events.push_back("R 4F");
+    return events;
+}
+
+// Byte accesses under one hold of the bus.
+Events Held(std::initializer_list<Events> accesses, const std::string& lock = "lock") {
+    Events events{lock};
+    for (const Events& access : accesses) {
+        events.insert(events.end(), access.begin(), access.end());
+    }
     events.push_back("unlock");
     return events;
 }
 
+Events WriteSequence(std::uint16_t address, std::uint8_t value) {
+    return Held({WriteAccess(address, value)});
+}
+
+// The identification and the start-up write under one hold, with the long start-up wait.
 Events ConstructionTraffic(std::uint8_t startupByte) {
     Events events{"open", "usable"};
-    for (const auto& part :
-         {ReadSequence(0x2000), ReadSequence(0x2001), WriteSequence(0x1060, startupByte)}) {
-        events.insert(events.end(), part.begin(), part.end());
-    }
+    const Events held =
+        Held({ReadAccess(0x2000), ReadAccess(0x2001), WriteAccess(0x1060, startupByte)},
+             "lock " + std::to_string(EcPort::kStartupWaitMs));
+    events.insert(events.end(), held.begin(), held.end());
     return events;
 }
 
@@ -173,66 +179,81 @@ TEST(EcPortBusLock, TimedOutAccessIsSkipped) {
     EXPECT_EQ(port->ReadByte(0xC4FD), 3);
 }
 
-TEST(EcPortBusLock, BusBusyForAMomentAtStartStillIdentifiesTheChip) {
-    Rig rig;
-    rig.lock.nextTries = {false, false, false};
-    EcPort port = rig.Make({.reads = {0x55, 0x70}});
-    EXPECT_EQ(port.registerBase, 0xC400);
-
-    Events expected{"open", "usable", "lock timed out", "lock timed out", "lock timed out"};
-    const Events rest = ConstructionTraffic(0x80);
-    expected.insert(expected.end(), rest.begin() + 2, rest.end());
-    EXPECT_EQ(rig.log.events, expected);
-}
-
-TEST(EcPortBusLock, EveryStartupAccessWaitsOutABusyBus) {
-    Rig rig;
-    // Taken by another tool just before each of the three start-up accesses.
-    rig.lock.nextTries = {false, true, false, true, false, true};
-    EcPort port = rig.Make({.reads = {0x55, 0x71}});
-    EXPECT_EQ(port.registerBase, 0xC400);
-
-    Events expected{"open", "usable"};
-    for (const auto& part :
-         {ReadSequence(0x2000), ReadSequence(0x2001), WriteSequence(0x1060, 0x80)}) {
-        expected.push_back("lock timed out");
-        expected.insert(expected.end(), part.begin(), part.end());
-    }
-    EXPECT_EQ(rig.log.events, expected);
-}
-
-TEST(EcPortBusLock, BusBusyThroughoutStartFallsBackToOtherChipAfterABoundedWait) {
+TEST(EcPortBusLock, BusHeldThroughoutTheStartUpWaitIsIdentifiedWithoutTheLock) {
     Rig rig;
     rig.lock.available = false;
     EcPort port = rig.Make({.reads = {0x55, 0x70}});
     EXPECT_TRUE(port.ready);
-    EXPECT_EQ(port.registerBase, 0x400);
-    const auto timeouts =
-        std::count(rig.log.events.begin(), rig.log.events.end(), std::string("lock timed out"));
-    EXPECT_EQ(timeouts, static_cast<long>(rig.log.events.size()) - 2);
-    EXPECT_GE(timeouts, 3);
-    EXPECT_LE(timeouts, 30) << "the start-up wait is bounded";
-    EXPECT_EQ(std::count(rig.log.events.begin(), rig.log.events.end(), std::string("R 4F")), 0);
+    EXPECT_EQ(port.registerBase, 0xC400) << "the base comes from reads that happened";
+
+    Events expected{"open", "usable", "lock timed out " + std::to_string(EcPort::kStartupWaitMs)};
+    for (const Events& access :
+         {ReadAccess(0x2000), ReadAccess(0x2001), WriteAccess(0x1060, 0x80)}) {
+        expected.insert(expected.end(), access.begin(), access.end());
+    }
+    EXPECT_EQ(rig.log.events, expected);
+    EXPECT_GE(EcPort::kStartupWaitMs, 1000u) << "seconds, not a transaction's short wait";
 }
 
-using EcPortDeathTest = testing::Test;
-
-TEST_F(EcPortDeathTest, MissingLibraryEndsTheProcessQuietly) {
-    EXPECT_EXIT(
-        {
-            Rig rig;
-            EcPort port = rig.Make({.openSucceeds = false});
-        },
-        testing::ExitedWithCode(0), "^$");
+TEST(EcPortTransaction, AllItsAccessesRunUnderOneHold) {
+    Rig rig;
+    const auto port = rig.MakeRecognised({0xF6});
+    int control = -1;
+    const bool ran = port->Transaction([&](EcBytes& bytes) {
+        bytes.WriteByte(0xC4FC, 3);
+        control = bytes.ReadByte(0xC422);
+        bytes.WriteByte(0xC422, control | 1);
+    });
+    EXPECT_TRUE(ran);
+    EXPECT_EQ(control, 0xF6);
+    EXPECT_EQ(rig.log.events,
+              Held({WriteAccess(0xC4FC, 3), ReadAccess(0xC422), WriteAccess(0xC422, 0xF7)}));
 }
 
-TEST_F(EcPortDeathTest, ClosedDriverEndsTheProcessQuietly) {
-    EXPECT_EXIT(
-        {
-            Rig rig;
-            EcPort port = rig.Make({.usable = false});
-        },
-        testing::ExitedWithCode(0), "^$");
+TEST(EcPortTransaction, WithoutTheBusNothingOfItRuns) {
+    Rig rig;
+    const auto port = rig.MakeRecognised({0xF6});
+    rig.lock.available = false;
+    bool bodyRan = false;
+    EXPECT_FALSE(port->Transaction([&](EcBytes&) { bodyRan = true; }));
+    EXPECT_FALSE(bodyRan);
+    EXPECT_EQ(rig.log.events, (Events{"lock timed out"}));
+
+    port->ready = false;
+    rig.lock.available = true;
+    rig.log.events.clear();
+    EXPECT_FALSE(port->Transaction([&](EcBytes&) { bodyRan = true; }));
+    EXPECT_FALSE(bodyRan);
+    EXPECT_TRUE(rig.log.events.empty()) << "not ready: not even the lock is asked for";
+}
+
+class EcPortStartFailure
+    : public testing::TestWithParam<std::tuple<FakePortIoConfig, PortAccessFailure, Events>> {};
+
+TEST_P(EcPortStartFailure, LeavesThePortNotReadyWithTheReasonAndTouchesNoPort) {
+    const auto& [config, failure, events] = GetParam();
+    Rig rig;
+    EcPort port = rig.Make(config);
+    EXPECT_FALSE(port.ready);
+    EXPECT_EQ(port.StartFailure(), failure);
+    EXPECT_EQ(port.ReadByte(0xC4FD), 0);
+    port.WriteByte(0xC4FC, 1);
+    EXPECT_EQ(rig.log.events, events) << "neither a lock nor a port access";
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    MissingLibraryFunctionOrDriver, EcPortStartFailure,
+    testing::Values(
+        std::make_tuple(FakePortIoConfig{.openResult = PortAccessFailure::LibraryMissing},
+                        PortAccessFailure::LibraryMissing, Events{"open"}),
+        std::make_tuple(FakePortIoConfig{.openResult = PortAccessFailure::FunctionMissing},
+                        PortAccessFailure::FunctionMissing, Events{"open"}),
+        std::make_tuple(FakePortIoConfig{.usable = false}, PortAccessFailure::DriverNotUsable,
+                        Events{"open", "usable"})));
+
+TEST(EcPortStartFailure, ReadyPortHasNoFailure) {
+    Rig rig;
+    EXPECT_EQ(rig.MakeRecognised()->StartFailure(), PortAccessFailure::None);
 }
 
 } // namespace

@@ -7,16 +7,18 @@
 #include <vector>
 
 #include "ec/bus_lock.h"
+#include "ec/ec_port.h"
 #include "ec/port_io.h"
 
 // Everything a fake back end and fake bus lock see, in order, as readable lines:
-// "open", "usable", "W 4E 2E", "R 4F", "lock", "unlock".
+// "open", "usable", "W 4E 2E", "R 4F", "lock", "unlock"; "lock" and "lock timed out" are
+// followed by the wait in ms when it is not the short one of a transaction ("lock 3000").
 struct BusLog {
     std::vector<std::string> events;
 };
 
 struct FakePortIoConfig {
-    bool openSucceeds = true;
+    PortAccessFailure openResult = PortAccessFailure::None;
     bool usable = true;
     // Values returned by successive reads of the data port; 0 once they run out.
     std::deque<std::uint16_t> reads{};
@@ -27,9 +29,9 @@ public:
     FakePortIo(BusLog& busLog, FakePortIoConfig portConfig)
         : log(busLog), config(std::move(portConfig)) {}
 
-    bool Open() override {
+    PortAccessFailure Open() override {
         log.events.push_back("open");
-        return config.openSucceeds;
+        return config.openResult;
     }
     bool IsUsable() override {
         log.events.push_back("usable");
@@ -75,13 +77,17 @@ class FakeBusLock final : public BusLock {
 public:
     FakeBusLock(BusLog& busLog, BusLockState& lockState) : log(busLog), state(lockState) {}
 
-    bool Acquire() override {
+    bool Acquire(std::uint32_t waitMs) override {
         bool got = state.available;
         if (!state.nextTries.empty()) {
             got = state.nextTries.front();
             state.nextTries.pop_front();
         }
-        log.events.push_back(got ? "lock" : "lock timed out");
+        std::string event = got ? "lock" : "lock timed out";
+        if (waitMs != EcPort::kTransactionWaitMs) {
+            event += " " + std::to_string(waitMs);
+        }
+        log.events.push_back(event);
         return got;
     }
     void Release() override { log.events.push_back("unlock"); }

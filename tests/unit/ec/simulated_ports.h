@@ -9,7 +9,7 @@
 class SimulatedPorts final : public PortIo {
 public:
     explicit SimulatedPorts(ecsim::EcSimState& simState) : state(simState) {}
-    bool Open() override { return true; }
+    PortAccessFailure Open() override { return PortAccessFailure::None; }
     bool IsUsable() override { return state.DriverOpen(); }
     void Write(std::uint16_t port, std::uint8_t value) override { state.PortWrite(port, value); }
     std::uint16_t Read(std::uint16_t port) override { return state.PortRead(port); }
@@ -20,7 +20,7 @@ private:
 
 class NoOtherTool final : public BusLock {
 public:
-    bool Acquire() override { return true; }
+    bool Acquire(std::uint32_t) override { return true; }
     void Release() override {}
 };
 

@@ -6,6 +6,7 @@
 
 #include "fake_ec.h"
 #include "led/led_mode_controller.h"
+#include "recording_timers.h"
 
 namespace {
 
@@ -32,8 +33,9 @@ public:
 struct ControllerRig {
     EcRig ec;
     RecordingView view{ec.log};
+    RecordingTimers timers;
     std::string skinFolder;
-    LedModeController controller{*ec.port, view, skinFolder};
+    LedModeController controller{*ec.port, view, timers, skinFolder};
 
     explicit ControllerRig(std::uint8_t id1 = 0x55, std::uint8_t id2 = 0x70) : ec(id1, id2) {
         // Set after construction, as the main window fills it in its initialisation.
@@ -121,7 +123,7 @@ TEST(SelectLedMode, ChosenButtonGetsItsSelectedIconAndTheOthersTheirPlainOnes) {
     EXPECT_EQ(rig.view.icons[ModeButton::Static], "C:\\Glint\\skin_EN\\02_Static_0.ico");
 }
 
-TEST(SelectLedMode, IconsFlagsAndModeComeBeforeTheEcTraffic) {
+TEST(SelectLedMode, TheEcHasTheModeBeforeIconsFlagsAndModeShowIt) {
     ControllerRig rig;
     rig.controller.SelectLedMode(LedMode::Auto);
     rig.ec.log.clear();
@@ -129,28 +131,32 @@ TEST(SelectLedMode, IconsFlagsAndModeComeBeforeTheEcTraffic) {
     std::vector<Flags> flagsAtIcon;
     rig.view.onIcon = [&] {
         flagsAtIcon.push_back(rig.controller.SelectionFlags());
-        EXPECT_EQ(rig.controller.CurrentMode(), LedMode::Auto);
+        EXPECT_EQ(rig.ec.memory[0xC4FC], 4) << "an icon before the EC has the mode";
     };
     std::vector<std::optional<LedMode>> modeAtEcAccess;
     rig.ec.ec->onAccess = [&](const std::string&) {
         modeAtEcAccess.push_back(rig.controller.CurrentMode());
-        EXPECT_EQ(rig.controller.SelectionFlags()[LedModeController::AutoFlag], 0);
+        EXPECT_EQ(rig.controller.SelectionFlags()[LedModeController::AutoFlag], 1);
     };
 
     rig.controller.SelectLedMode(LedMode::ColorLoop);
 
-    // The chosen flag is set before any icon; the old selection is cleared only after them.
+    // The EC traffic first, with the old selection still recorded; then the icons, the chosen
+    // flag set before any of them and the old one cleared only after them.
+    ASSERT_EQ(rig.ec.log.size(), 9u);
+    for (std::size_t i = 0; i < 3; ++i) {
+        EXPECT_NE(rig.ec.log[i].rfind("icon", 0), 0u) << rig.ec.log[i];
+    }
+    EXPECT_EQ(rig.ec.log[3], "icon 1004 C:\\Glint\\skin_EN\\04_ColorLoop_1.ico");
     ASSERT_EQ(flagsAtIcon.size(), 6u);
     for (const Flags& flags : flagsAtIcon) {
         EXPECT_EQ(flags[LedModeController::ColorLoopFlag], 1);
         EXPECT_EQ(flags[LedModeController::AutoFlag], 1);
     }
-    EXPECT_EQ(rig.ec.log.front(), "icon 1004 C:\\Glint\\skin_EN\\04_ColorLoop_1.ico");
-    for (std::size_t i = 0; i < 6; ++i) {
-        EXPECT_EQ(rig.ec.log[i].rfind("icon", 0), 0u) << rig.ec.log[i];
-    }
-    EXPECT_EQ(rig.ec.log.size(), 9u);
-    EXPECT_EQ(modeAtEcAccess, std::vector<std::optional<LedMode>>(3, LedMode::ColorLoop));
+    EXPECT_EQ(rig.controller.SelectionFlags()[LedModeController::AutoFlag], 0);
+    EXPECT_EQ(modeAtEcAccess, std::vector<std::optional<LedMode>>(3, LedMode::Auto));
+    EXPECT_EQ(rig.controller.CurrentMode(), LedMode::ColorLoop);
+    EXPECT_TRUE(rig.timers.log.empty()) << "no retry for a click that got the bus";
 }
 
 TEST(SelectLedMode, RepeatedClickRepeatsIconsAndWrites) {
@@ -194,6 +200,113 @@ TEST(LedModeResume, ResumeBeforeAnyClickWritesNothing) {
     }
     EXPECT_TRUE(rig.ec.log.empty());
     EXPECT_EQ(rig.controller.SelectionFlags(), Flags{});
+}
+
+TEST(LedModeRetry, ClickThatFindsTheBusHeldIsRetriedUntilTheBusIsFree) {
+    ControllerRig rig;
+    rig.controller.SelectLedMode(LedMode::Auto);
+    rig.ec.log.clear();
+    rig.ec.memory[0xC422] = 0xF6;
+    rig.ec.otherTool.WantBusFromNow();
+
+    rig.controller.SelectLedMode(LedMode::Breath);
+    EXPECT_EQ(rig.timers.running,
+              (std::map<std::uintptr_t, std::uint32_t>{{LedModeController::kRetryTimerId, 100}}));
+    // While the bus stays held, ticks touch nothing and the old selection stays shown.
+    for (int tick = 0; tick < 10; ++tick) {
+        rig.controller.OnTimer(LedModeController::kRetryTimerId);
+    }
+    EXPECT_TRUE(rig.ec.log.empty());
+    EXPECT_EQ(rig.controller.CurrentMode(), LedMode::Auto);
+    EXPECT_EQ(rig.view.icons[ModeButton::Auto], "C:\\Glint\\skin_EN\\06_Auto_1.ico");
+    // Other timers are not the controller's.
+    rig.controller.OnTimer(1);
+    rig.controller.OnTimer(2);
+    EXPECT_TRUE(rig.timers.Running(LedModeController::kRetryTimerId));
+
+    rig.ec.otherTool.LetGo();
+    rig.controller.OnTimer(LedModeController::kRetryTimerId);
+    EXPECT_EQ(rig.EcEvents(), (Events{"W C4FC 03", "R C422", "W C422 F7"}));
+    EXPECT_EQ(rig.controller.CurrentMode(), LedMode::Breath);
+    EXPECT_EQ(rig.view.icons[ModeButton::Breath], "C:\\Glint\\skin_EN\\03_Breath_1.ico");
+    EXPECT_EQ(rig.view.icons[ModeButton::Auto], "C:\\Glint\\skin_EN\\06_Auto_0.ico");
+    EXPECT_FALSE(rig.timers.Running(LedModeController::kRetryTimerId));
+}
+
+TEST(LedModeRetry, ClickIsGivenUpAfterABoundedNumberOfTries) {
+    ControllerRig rig;
+    rig.ec.otherTool.WantBusFromNow();
+    rig.controller.SelectLedMode(LedMode::On);
+    int ticks = 0;
+    while (rig.timers.Running(LedModeController::kRetryTimerId) && ticks < 1000) {
+        rig.controller.OnTimer(LedModeController::kRetryTimerId);
+        ++ticks;
+    }
+    EXPECT_EQ(ticks, LedModeController::kRetryAttempts);
+    // Each tick waits at most one short wait; the tries last a few seconds in all.
+    const int shortest = ticks * static_cast<int>(LedModeController::kRetryPeriodMs);
+    EXPECT_GE(shortest, 3000);
+    EXPECT_LE(shortest + ticks * static_cast<int>(EcPort::kTransactionWaitMs), 10000);
+    EXPECT_TRUE(rig.ec.log.empty());
+    EXPECT_FALSE(rig.controller.PendingMode());
+    EXPECT_FALSE(rig.controller.CurrentMode());
+    EXPECT_EQ(rig.controller.SelectionFlags(), Flags{});
+}
+
+TEST(LedModeRetry, ANewerClickReplacesTheOneWaiting) {
+    ControllerRig rig;
+    rig.ec.otherTool.WantBusFromNow();
+    rig.controller.SelectLedMode(LedMode::On);
+    rig.controller.OnTimer(LedModeController::kRetryTimerId);
+    rig.controller.SelectLedMode(LedMode::ColorLoop);
+    EXPECT_EQ(rig.controller.PendingMode(), LedMode::ColorLoop);
+
+    rig.ec.otherTool.LetGo();
+    rig.controller.OnTimer(LedModeController::kRetryTimerId);
+    rig.controller.OnTimer(LedModeController::kRetryTimerId);
+    EXPECT_EQ(rig.EcEvents(), (Events{"W C4FC 04", "R C422", "W C422 01"}));
+    EXPECT_EQ(rig.controller.CurrentMode(), LedMode::ColorLoop);
+}
+
+TEST(LedModeRetry, ResumeWriteIsRetriedBoundedly) {
+    ControllerRig rig;
+    rig.controller.SelectLedMode(LedMode::RainBow);
+    rig.ec.log.clear();
+    rig.ec.otherTool.WantBusFromNow();
+
+    rig.controller.OnPowerBroadcast(LedModeController::kResumeSuspend);
+    EXPECT_TRUE(rig.timers.Running(LedModeController::kRetryTimerId));
+    rig.controller.OnTimer(LedModeController::kRetryTimerId);
+    rig.ec.otherTool.LetGo();
+    rig.controller.OnTimer(LedModeController::kRetryTimerId);
+    EXPECT_EQ(rig.ec.log, (Events{"W C4FC 02"}));
+    EXPECT_FALSE(rig.timers.Running(LedModeController::kRetryTimerId));
+
+    // Held for good: the tries end, with nothing written.
+    rig.ec.log.clear();
+    rig.ec.otherTool.WantBusFromNow();
+    rig.controller.OnPowerBroadcast(LedModeController::kResumeCritical);
+    int ticks = 0;
+    while (rig.timers.Running(LedModeController::kRetryTimerId) && ticks < 1000) {
+        rig.controller.OnTimer(LedModeController::kRetryTimerId);
+        ++ticks;
+    }
+    EXPECT_EQ(ticks, LedModeController::kRetryAttempts);
+    EXPECT_TRUE(rig.ec.log.empty());
+}
+
+TEST(LedModeRetry, AClickThatGetsThroughMakesAWaitingResumeWriteNeedless) {
+    ControllerRig rig;
+    rig.controller.SelectLedMode(LedMode::RainBow);
+    rig.ec.otherTool.WantBusFromNow();
+    rig.controller.OnPowerBroadcast(LedModeController::kResumeAutomatic);
+    rig.ec.otherTool.LetGo();
+    rig.ec.log.clear();
+
+    rig.controller.SelectLedMode(LedMode::On);
+    rig.controller.OnTimer(LedModeController::kRetryTimerId);
+    EXPECT_EQ(rig.EcEvents(), (Events{"W C4FC 01", "R C422", "W C422 00"}));
+    EXPECT_FALSE(rig.timers.Running(LedModeController::kRetryTimerId));
 }
 
 } // namespace

@@ -8,60 +8,11 @@
 
 #include "fake_ec.h"
 #include "led/power_level_monitor.h"
+#include "recording_power_host.h"
 
 namespace {
 
 using Events = std::vector<std::string>;
-
-class RecordingPopup final : public PowerPopup {
-public:
-    explicit RecordingPopup(Events& eventLog) : log(eventLog) {}
-
-    std::int32_t Level() const override { return level; }
-    void SetLevel(std::int32_t newLevel) override {
-        level = newLevel;
-        log.push_back("level " + std::to_string(newLevel));
-    }
-    void SetPlacementFlag(std::uint8_t flag) override {
-        log.push_back("placement " + std::to_string(flag));
-    }
-    void Show() override { log.push_back("show"); }
-    void Hide() override { log.push_back("hide"); }
-
-private:
-    Events& log;
-    std::int32_t level = 0;
-};
-
-class RecordingHost final : public PowerMonitorHost {
-public:
-    explicit RecordingHost(Events& eventLog) : log(eventLog) {}
-
-    PowerPopup* Popup() override { return popup.get(); }
-    PowerPopup& CreatePopup(std::string skinFolder) override {
-        log.push_back("create " + skinFolder);
-        // Making the window runs first, as the real popup's does; only then is the pointer set.
-        if (auto whileMakingWindow = std::exchange(duringCreation, nullptr)) {
-            whileMakingWindow();
-        }
-        popup = std::make_unique<RecordingPopup>(log);
-        return *popup;
-    }
-    std::uint8_t HiddenToTrayFlag() const override { return hiddenToTray; }
-    void StartTimer(std::uintptr_t id, std::uint32_t periodMs) override {
-        log.push_back("start " + std::to_string(id) + " " + std::to_string(periodMs));
-    }
-    void StopTimer(std::uintptr_t id) override { log.push_back("stop " + std::to_string(id)); }
-
-    std::uint8_t hiddenToTray = 0;
-    // Runs once, inside the next creation, like the nested message loop of a message box that
-    // the popup's window shows while it is made.
-    std::function<void()> duringCreation;
-
-private:
-    Events& log;
-    std::unique_ptr<RecordingPopup> popup;
-};
 
 struct MonitorRig {
     EcRig ec;

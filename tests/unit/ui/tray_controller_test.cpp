@@ -189,4 +189,21 @@ TEST_F(Tray, ExitWhileHiddenRemovesTheIcon) {
     EXPECT_FALSE(shell.iconPresent);
 }
 
+TEST_F(Tray, BringingForwardRestoresAHiddenWindowAsALeftClickWould) {
+    Hide();
+    tray.BringForward();
+    EXPECT_EQ(shell.events, (std::vector<std::string>{"show", "delete"}));
+    EXPECT_TRUE(shell.windowVisible);
+    EXPECT_FALSE(shell.iconPresent);
+    EXPECT_FALSE(tray.IconShown());
+    EXPECT_EQ(tray.HiddenToTrayFlag(), 0);
+}
+
+TEST_F(Tray, BringingForwardAShownWindowOnlyShowsIt) {
+    tray.BringForward();
+    EXPECT_EQ(shell.events, (std::vector<std::string>{"show"}));
+    EXPECT_EQ(tray.HiddenToTrayFlag(), 0);
+    EXPECT_FALSE(tray.IconShown());
+}
+
 } // namespace

@@ -16,7 +16,7 @@ using Clock = std::chrono::steady_clock;
 using std::chrono::milliseconds;
 
 // The wait may end a timer tick early under some schedulers; it must not end much earlier.
-constexpr milliseconds kShortestWait{IsaBusMutex::kWaitMs * 4 / 5};
+constexpr milliseconds kShortestWait{EcPort::kTransactionWaitMs * 4 / 5};
 
 std::wstring Wide(const std::string& text) {
     return std::wstring(text.begin(), text.end());
@@ -70,7 +70,7 @@ TEST(IsaBusMutex, BusHeldForAMomentAtStartUpStillGivesTheRecognisedChip) {
 
     // The other tool lets go after a few of our waits, while the chip is being identified.
     std::thread releaser([&release] {
-        std::this_thread::sleep_for(milliseconds{IsaBusMutex::kWaitMs * 3});
+        std::this_thread::sleep_for(milliseconds{EcPort::kTransactionWaitMs * 3});
         release.Signal();
     });
     EcPort ec;
@@ -78,6 +78,30 @@ TEST(IsaBusMutex, BusHeldForAMomentAtStartUpStillGivesTheRecognisedChip) {
 
     EXPECT_EQ(ec.registerBase, 0xC400);
     EXPECT_EQ(state.Peek(0x1060), 0x80);
+    EXPECT_EQ(holder.Wait(), DWORD{kBusReleased});
+}
+
+TEST(IsaBusMutex, BusHeldThroughTheStartUpWaitIsIdentifiedWithoutTheMutex) {
+    ScratchFolder scratch;
+    ecsim::StateFile file = UseNewState(scratch / "state.bin");
+    ecsim::EcSimState state(file);
+
+    NamedEvent ready("glint_ec_bus_ready_held_startup");
+    NamedEvent release("glint_ec_bus_release_held_startup");
+    ChildProcess holder(ProgramFolder() / "ec_test_host.exe",
+                        L"hold-bus " + Wide(ready.Name()) + L" " + Wide(release.Name()));
+    ASSERT_TRUE(holder.Started());
+    ASSERT_TRUE(ready.WaitSignalled(30000));
+
+    const auto start = Clock::now();
+    EcPort ec;
+    const auto waited = Clock::now() - start;
+    release.Signal();
+
+    // The base comes from reads that happened, not from a guess after reads that were skipped.
+    EXPECT_EQ(ec.registerBase, 0xC400);
+    EXPECT_EQ(state.Peek(0x1060), 0x80);
+    EXPECT_GE(waited, milliseconds{EcPort::kStartupWaitMs * 4 / 5});
     EXPECT_EQ(holder.Wait(), DWORD{kBusReleased});
 }
 
@@ -92,6 +116,8 @@ TEST(IsaBusMutex, MutexAbandonedByAnotherProcessIsTakenOver) {
     ChildProcess holder(ProgramFolder() / "ec_test_host.exe", L"hold-bus " + Wide(ready.Name()) +
                                                                   L" " + Wide(release.Name()) +
                                                                   L" abandon");
+    ASSERT_TRUE(ready.WaitSignalled(30000));
+    release.Signal();
     ASSERT_EQ(holder.Wait(), DWORD{kBusAbandoned});
 
     ec.WriteByte(0xC4FC, 2);

@@ -1,10 +1,11 @@
 // Helper process of the EC Windows tests.
 //   ec_test_host construct
 //       constructs an EcPort through io.dll as the program does, then creates a window and
-//       exits with kWindowCreated; a missing or unusable io.dll ends it with 0 before that.
+//       exits with kWindowCreated; a missing or unusable io.dll ends it before that with the
+//       exit code of the reason.
 //   ec_test_host hold-bus READY_EVENT RELEASE_EVENT [abandon]
 //       takes the ISA bus mutex, signals READY_EVENT and keeps the mutex until RELEASE_EVENT
-//       is signalled; with "abandon" it exits still holding it.
+//       is signalled; then it releases it, or with "abandon" exits still holding it.
 #include <windows.h>
 
 #include <cstring>
@@ -17,6 +18,16 @@ namespace {
 
 int Construct() {
     EcPort ec;
+    switch (ec.StartFailure()) {
+    case PortAccessFailure::None:
+        break;
+    case PortAccessFailure::LibraryMissing:
+        return kLibraryMissing;
+    case PortAccessFailure::FunctionMissing:
+        return kFunctionMissing;
+    case PortAccessFailure::DriverNotUsable:
+        return kDriverNotUsable;
+    }
     HWND window = CreateWindowExA(0, "STATIC", "ec_test_host", WS_OVERLAPPED, 0, 0, 10, 10, nullptr,
                                   nullptr, GetModuleHandleA(nullptr), nullptr);
     if (window == nullptr) {
@@ -33,13 +44,13 @@ int HoldBus(const char* readyName, const char* releaseName, bool abandon) {
         return kHostUsage;
     }
     IsaBusMutex bus;
-    while (!bus.Acquire()) {
+    while (!bus.Acquire(kHostTimeoutMs)) {
     }
     SetEvent(ready);
+    WaitForSingleObject(release, kHostTimeoutMs);
     if (abandon) {
         return kBusAbandoned;
     }
-    WaitForSingleObject(release, kHostTimeoutMs);
     bus.Release();
     CloseHandle(ready);
     CloseHandle(release);

@@ -65,7 +65,8 @@ int Hammer(const char* readyName, const char* gateName, int count) {
     const OpenedEvent gate(gateName);
     IoDllPortIo io;
     // Asking for the driver opens and maps the state before the gate opens.
-    if (!ready.Opened() || !gate.Opened() || !io.Open() || !io.IsUsable()) {
+    if (!ready.Opened() || !gate.Opened() || io.Open() != PortAccessFailure::None ||
+        !io.IsUsable()) {
         return kSharingHostFailed;
     }
     ready.Signal();

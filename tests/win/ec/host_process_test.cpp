@@ -41,26 +41,26 @@ TEST(HostProcess, UsableIoDllLetsTheHostCreateItsWindow) {
     EXPECT_EQ(ecsim::EcSimState(file).Peek(0x1060), 0x80);
 }
 
-TEST(HostProcess, MissingIoDllEndsTheHostWithZeroBeforeAnyWindow) {
+TEST(HostProcess, MissingIoDllIsReportedBeforeAnyWindow) {
     HostInFolder run;
-    EXPECT_EQ(run.Construct(), DWORD{0});
+    EXPECT_EQ(run.Construct(), DWORD{kLibraryMissing});
 }
 
-TEST(HostProcess, IoDllLackingAnExportCountsAsMissing) {
+TEST(HostProcess, IoDllLackingAnExportIsReportedAsAMissingFunction) {
     ScratchFolder scratch;
     ecsim::StateFile file = UseNewState(scratch / "state.bin");
     HostInFolder run(ProgramFolder() / "lacking_export" / "io.dll");
-    EXPECT_EQ(run.Construct(), DWORD{0});
+    EXPECT_EQ(run.Construct(), DWORD{kFunctionMissing});
     EXPECT_TRUE(ecsim::EcSimState(file).Trace()->empty());
 }
 
-TEST(HostProcess, ClosedDriverEndsTheHostWithZeroWithoutTouchingAPort) {
+TEST(HostProcess, ClosedDriverIsReportedWithoutTouchingAPort) {
     ScratchFolder scratch;
     ecsim::StateFile file = UseNewState(scratch / "state.bin");
     ecsim::EcSimState state(file);
     state.SetDriverOpen(false);
     HostInFolder run(SimulatedIoDll());
-    EXPECT_EQ(run.Construct(), DWORD{0});
+    EXPECT_EQ(run.Construct(), DWORD{kDriverNotUsable});
     EXPECT_TRUE(state.Trace()->empty());
     EXPECT_EQ(state.Peek(0x1060), 0x00);
 }
@@ -74,7 +74,7 @@ TEST(HostProcess, DamagedStateFileReadsAsAClosedDriver) {
     }
     SetEnvironmentVariableW(L"ECSIM_STATE", statePath.c_str());
     HostInFolder run(SimulatedIoDll());
-    EXPECT_EQ(run.Construct(), DWORD{0});
+    EXPECT_EQ(run.Construct(), DWORD{kDriverNotUsable});
     EXPECT_EQ(fs::file_size(statePath), 9u);
 }
 
@@ -85,7 +85,7 @@ TEST(HostProcess, IoDllInTheCurrentFolderOrOnPathIsNotLoaded) {
     fs::copy_file(SimulatedIoDll(), planted / "io.dll");
 
     HostInFolder run;
-    EXPECT_EQ(run.Construct(planted.Path(), planted.Path()), DWORD{0});
+    EXPECT_EQ(run.Construct(planted.Path(), planted.Path()), DWORD{kLibraryMissing});
     EXPECT_TRUE(ecsim::EcSimState(file).Trace()->empty());
 }
 

@@ -9,13 +9,13 @@
 
 namespace {
 
-// The path as the system gives it in full, in the ANSI code page.
+// The path as the system gives it in full, in UTF-8.
 std::string FullPathFromWideCall() {
     wchar_t wide[32768] = {};
     const DWORD length = ::GetModuleFileNameW(nullptr, wide, 32768);
-    std::string narrow(length * 2 + 1, '\0');
+    std::string narrow(length * 3 + 1, '\0');
     const int bytes =
-        ::WideCharToMultiByte(CP_ACP, 0, wide, static_cast<int>(length), narrow.data(),
+        ::WideCharToMultiByte(CP_UTF8, 0, wide, static_cast<int>(length), narrow.data(),
                               static_cast<int>(narrow.size()), nullptr, nullptr);
     narrow.resize(static_cast<std::size_t>(bytes));
     return narrow;

@@ -7,6 +7,7 @@
 #include <string>
 
 #include "ui/skin_images.h"
+#include "ui/wide_text.h"
 
 namespace {
 
@@ -70,6 +71,39 @@ TEST(SkinImages, MissingOrUnreadableFilesYieldNothing) {
     // A bitmap is no icon and an icon no bitmap.
     EXPECT_EQ(LoadSkinIcon(SkinFile("skin_EN", "0_BG.bmp")), nullptr);
     EXPECT_EQ(LoadSkinBitmap(SkinFile("skin_EN", "01_On_0.ico")), nullptr);
+}
+
+// A folder whose name the ANSI code page of an English system cannot spell.
+TEST(SkinImages, LoadFromAFolderOutsideTheAnsiCodePage) {
+    wchar_t temp[MAX_PATH] = {};
+    ASSERT_GT(::GetTempPathW(MAX_PATH, temp), 0u);
+    const std::wstring folder = std::wstring(temp) + L"\u76AE\u80A4_" +
+                                std::to_wstring(::GetCurrentProcessId()); // 皮肤_<pid>
+    ASSERT_TRUE(::CreateDirectoryW(folder.c_str(), nullptr));
+    const std::wstring icon = folder + L"\\01_On_0.ico";
+    const std::wstring bitmap = folder + L"\\0_BG.bmp";
+    ASSERT_TRUE(
+        ::CopyFileW(WideFromUtf8(SkinFile("skin_EN", "01_On_0.ico")).c_str(), icon.c_str(), FALSE));
+    ASSERT_TRUE(
+        ::CopyFileW(WideFromUtf8(SkinFile("skin_EN", "0_BG.bmp")).c_str(), bitmap.c_str(), FALSE));
+
+    const HICON loadedIcon = LoadSkinIcon(Utf8FromWide(icon));
+    const HBITMAP loadedBitmap = LoadSkinBitmap(Utf8FromWide(bitmap));
+    EXPECT_NE(loadedIcon, nullptr);
+    EXPECT_NE(loadedBitmap, nullptr);
+    ::DestroyIcon(loadedIcon);
+    ::DeleteObject(loadedBitmap);
+    ::DeleteFileW(icon.c_str());
+    ::DeleteFileW(bitmap.c_str());
+    ::RemoveDirectoryW(folder.c_str());
+}
+
+TEST(WideText, Utf8RoundTripsEveryCharacter) {
+    const std::wstring text = L"C:\\\u53D1\u5149\\glint \u00E9\u0394.exe";
+    const std::string utf8 = Utf8FromWide(text);
+    EXPECT_EQ(WideFromUtf8(utf8), text);
+    EXPECT_EQ(utf8.size(), text.size() + 2 * 2 + 1 + 1) << "three bytes per CJK, two otherwise";
+    EXPECT_TRUE(WideFromUtf8("").empty());
 }
 
 } // namespace

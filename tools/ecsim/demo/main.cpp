@@ -1,6 +1,7 @@
 // Console stand-in for the main window: binds io.dll as the program does, selects every
 // lighting effect through the LED mode controller, shows which icon each button would get and
-// reads back what reached the EC. Ends with exit code 0 and no output when io.dll is unusable.
+// reads back what reached the EC. Ends with exit code 1 and a line saying why when io.dll is
+// unusable.
 #include <cstdio>
 #include <map>
 #include <string>
@@ -29,6 +30,13 @@ private:
     std::map<ModeButton, std::string> icons;
 };
 
+// No window, so no timer: a click that finds the bus held is simply not retried here.
+class NoTimers final : public TimerHost {
+public:
+    void StartTimer(std::uintptr_t, std::uint32_t) override {}
+    void StopTimer(std::uintptr_t) override {}
+};
+
 struct NamedMode {
     LedMode mode;
     const char* name;
@@ -38,12 +46,17 @@ struct NamedMode {
 
 int main() {
     EcPort ec;
+    if (!ec.ready) {
+        std::printf("io.dll is missing, incomplete or its driver is closed\n");
+        return 1;
+    }
     std::printf("io.dll bound, driver open; register base 0x%04X\n",
                 static_cast<unsigned>(ec.registerBase));
 
     const std::string skinFolder = "skin_EN";
     ConsoleButtons buttons;
-    LedModeController controller(ec, buttons, skinFolder);
+    NoTimers timers;
+    LedModeController controller(ec, buttons, timers, skinFolder);
     const auto address = [&](std::int32_t offset) {
         return static_cast<std::uint16_t>(ec.registerBase + offset);
     };

@@ -43,7 +43,7 @@ void Report(const char* what, int rounds, int perRound, const std::function<void
 // For the EC byte writes timed without the mutex.
 class NoBusLock final : public BusLock {
 public:
-    bool Acquire() override { return true; }
+    bool Acquire(std::uint32_t) override { return true; }
     void Release() override {}
 };
 
@@ -59,7 +59,7 @@ int main(int argc, char** argv) {
     const int perRound = Count(argc, argv, 2, 200);
 
     IoDllPortIo io;
-    if (!io.Open() || !io.IsUsable()) {
+    if (io.Open() != PortAccessFailure::None || !io.IsUsable()) {
         std::fprintf(stderr, "io.dll is missing or its driver is closed\n");
         return 1;
     }

@@ -1,5 +1,5 @@
 #pragma once
-// What the popup tests look for in the running program: the popup, message boxes, EC polls.
+// What the tests look for in the running program: the popup, message boxes, EC polls.
 #include <windows.h>
 
 #include <cstdint>

@@ -1,0 +1,41 @@
+#include "bus_holder.h"
+
+#include "paths.h"
+#include "wait.h"
+
+namespace e2e {
+
+namespace {
+
+std::wstring Wide(const std::string& text) {
+    return std::wstring(text.begin(), text.end());
+}
+
+std::wstring HolderArguments(const std::string& ready, const std::string& release,
+                             BusHolder::Ending ending) {
+    return L"hold-bus " + Wide(ready) + L" " + Wide(release) +
+           (ending == BusHolder::Ending::Abandon ? L" abandon" : L"");
+}
+
+} // namespace
+
+std::string BusHolder::UniqueName(const char* what) {
+    return std::string("glint_e2e_bus_") + what + "_" + std::to_string(::GetCurrentProcessId()) +
+           "_" + std::to_string(::GetTickCount64());
+}
+
+BusHolder::BusHolder(Ending ending)
+    : ready(UniqueName("ready")), release(UniqueName("release")),
+      holder(FromUnixPath(GLINT_E2E_BUS_HOLDER),
+             HolderArguments(ready.Name(), release.Name(), ending)) {}
+
+bool BusHolder::Holding() {
+    return holder.Started() && ready.WaitSignalled(static_cast<DWORD>(kStartTimeout.count()));
+}
+
+std::optional<DWORD> BusHolder::LetGo() {
+    release.Signal();
+    return holder.Wait();
+}
+
+} // namespace e2e

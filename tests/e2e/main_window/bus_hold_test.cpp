@@ -1,0 +1,112 @@
+// Another tool holds the ISA bus mutex for a few seconds while the user clicks a mode and the
+// power level changes: the window keeps answering, nothing reaches the EC while the bus is held,
+// and once it is free the click's mode and control byte arrive whole.
+#include <gtest/gtest.h>
+
+#include <chrono>
+#include <vector>
+
+#include "bus_holder.h"
+#include "glint_test.h"
+#include "host_exit_codes.h"
+#include "input.h"
+#include "res/resource.h"
+#include "skin_checks.h"
+#include "window_find.h"
+
+namespace {
+
+using namespace e2e;
+using Clock = std::chrono::steady_clock;
+
+// How long the other tool keeps the bus after the click: several polls and click retries long,
+// well within the few seconds that a click is retried for.
+constexpr auto kHold = 2s;
+// A window that answers within this is not blocked by waits for the bus.
+constexpr auto kAnswerBound = 1000ms;
+
+std::vector<ecsim::EcAccess> AccessesOfSince(EcSim& ec, DWORD pid, std::uint64_t sinceNs) {
+    std::vector<ecsim::EcAccess> found;
+    for (const ecsim::EcAccess& access : ec.Accesses()) {
+        if (access.pid == pid && access.timeNs >= sinceNs) {
+            found.push_back(access);
+        }
+    }
+    return found;
+}
+
+class BusHeld : public GlintTest, public testing::WithParamInterface<BusHolder::Ending> {};
+
+TEST_P(BusHeld, ClickAndLevelChangeWaitForTheBusWithoutBlockingTheWindow) {
+    ASSERT_NO_FATAL_FAILURE(StartGlint());
+    EcSim& ec = glint->Ec();
+    ASSERT_TRUE(ec.Poke(0xC4FC, 0xEE));
+    ASSERT_TRUE(ec.SetControlByte(0xF6));
+
+    BusHolder holder(GetParam());
+    ASSERT_TRUE(holder.Holding());
+    const std::uint64_t heldFrom = ecsim::NowNs();
+    Click(ControlCenter(mainWindow, IDC_BREATH));
+    ASSERT_TRUE(ec.SetPowerLevel(2));
+
+    auto slowestAnswer = Clock::duration::zero();
+    int answers = 0;
+    for (const auto end = Clock::now() + kHold; Clock::now() < end;) {
+        const auto asked = Clock::now();
+        DWORD_PTR result = 0;
+        const bool answered =
+            ::SendMessageTimeoutW(mainWindow, WM_NULL, 0, 0, SMTO_NORMAL,
+                                  static_cast<UINT>(kAnswerBound.count()), &result) != 0;
+        EXPECT_TRUE(answered) << "the window did not answer within " << kAnswerBound.count()
+                              << " ms";
+        slowestAnswer = std::max(slowestAnswer, Clock::now() - asked);
+        ++answers;
+        WaitUntil([] { return false; }, 20ms);
+    }
+    EXPECT_GT(answers, 5);
+    EXPECT_LT(slowestAnswer, kAnswerBound);
+    EXPECT_TRUE(AccessesOfSince(ec, glint->Pid(), heldFrom).empty())
+        << "the program reached the EC while another tool held the bus";
+    EXPECT_EQ(ec.ModeRegister(), 0xEE);
+    EXPECT_EQ(ec.ControlByte(), 0xF6);
+    // The buttons show what the EC has received: nothing yet.
+    MoveMouseAway();
+    EXPECT_GT(
+        ButtonMatchesIcon(mainWindow, IDC_BREATH, BuiltSkinFile("skin_EN", "03_Breath_0.ico")),
+        0.97);
+
+    const std::uint64_t freedAt = ecsim::NowNs();
+    const int ending = GetParam() == BusHolder::Ending::Release ? kBusReleased : kBusAbandoned;
+    EXPECT_EQ(holder.LetGo(), static_cast<DWORD>(ending));
+
+    EXPECT_TRUE(WaitUntil([&] { return ec.ModeRegister() == 3 && ec.ControlByte() == 0xF7; }))
+        << "mode " << int(ec.ModeRegister().value_or(0)) << ", control "
+        << int(ec.ControlByte().value_or(0));
+    std::vector<std::uint16_t> written;
+    for (const ecsim::EcAccess& write : ec.WritesSince(freedAt)) {
+        written.push_back(write.address);
+    }
+    EXPECT_EQ(written, (std::vector<std::uint16_t>{0xC4FC, 0xC422}));
+    double match = 0;
+    EXPECT_TRUE(WaitUntil([&] {
+        match =
+            ButtonMatchesIcon(mainWindow, IDC_BREATH, BuiltSkinFile("skin_EN", "03_Breath_1.ico"));
+        return match > 0.97;
+    })) << "Breath selected: "
+        << match;
+    // The poll goes on too, and the level change is shown.
+    EXPECT_TRUE(WaitUntil([&] { return LevelPollsSince(*glint, freedAt, 2) > 0; }));
+    EXPECT_TRUE(WaitUntil([&] {
+        const HWND popup = FindPopup(*glint);
+        return popup != nullptr && ::IsWindowVisible(popup);
+    }));
+}
+
+INSTANTIATE_TEST_SUITE_P(ReleasedOrAbandoned, BusHeld,
+                         testing::Values(BusHolder::Ending::Release, BusHolder::Ending::Abandon),
+                         [](const testing::TestParamInfo<BusHolder::Ending>& run) {
+                             return run.param == BusHolder::Ending::Release ? "Released"
+                                                                            : "Abandoned";
+                         });
+
+} // namespace
