@@ -11,7 +11,8 @@ import statistics
 import sys
 
 KIB_LIMIT = 256
-SIZE_LIMIT_KIB = 1024
+STRIPPED_SIZE_LIMIT_KIB = 256
+RATIO_LIMIT = 1.3
 
 
 def load(folder):
@@ -107,27 +108,34 @@ def main():
                "(`bench/baseline`: the least Win32 dialog program, same toolchain and options, "
                "same size and styles of window) measured in the same run.")
     out.append("")
-    for key in ("date", "machine", "cpu", "memory", "wine", "display", "commit", "settings"):
+    for key in ("run", "date", "machine", "cpu", "memory", "wine", "display", "commit",
+                "settings"):
         if key in about:
             out.append(f"- **{key}**: {about[key]}")
 
     section(out, "1. Start-up", "From CreateProcess to the main window and all its controls "
             "shown with no paint pending (checked against the screen's pixels), in rounds of "
-            "the baseline, the baseline that also starts the common controls (version 6, as "
-            "glint.exe does) and glint.exe, the order rotating; a resident Wine process keeps "
-            "Wine's server and desktop up, so that no start pays for them.")
+            "the baseline, the baseline that also starts the common controls (as glint.exe "
+            "does) and glint.exe, the order rotating; a resident Wine process keeps Wine's "
+            "server and desktop up, so that no start pays for them. The CPU time is what the "
+            "process used up to that point; unlike the wall time it leaves out the waits for a "
+            "CPU on a busy machine.")
     table = Table(out)
-    painted = "startup_painted_ms."
+    painted, cpu = "startup_painted_ms.", "startup_cpu_ms."
     table.row("baseline, ms", values(figures, painted + "baseline"))
     table.row("baseline with common controls, ms", values(figures, painted + "baseline_cc"))
     table.row("glint.exe, ms", values(figures, painted + "glint"))
+    table.row("ratio glint / baseline with common controls (per round)",
+              ratios(figures, painted + "glint", painted + "baseline_cc"), 2,
+              f"≤ {RATIO_LIMIT}", lambda v: v <= RATIO_LIMIT)
     table.row("ratio glint / baseline (per round)",
-              ratios(figures, painted + "glint", painted + "baseline"), 2, "≤ 1.3",
-              lambda v: v <= 1.3)
+              ratios(figures, painted + "glint", painted + "baseline"), 2)
     table.row("ratio baseline with common controls / baseline",
               ratios(figures, painted + "baseline_cc", painted + "baseline"), 2)
-    table.row("ratio glint / baseline with common controls",
-              ratios(figures, painted + "glint", painted + "baseline_cc"), 2)
+    table.row("baseline with common controls, CPU ms", values(figures, cpu + "baseline_cc"))
+    table.row("glint.exe, CPU ms", values(figures, cpu + "glint"))
+    table.row("ratio of CPU time glint / baseline with common controls (per round)",
+              ratios(figures, cpu + "glint", cpu + "baseline_cc"), 2)
     table.row("glint.exe: first EC port access, ms", values(figures, "startup_ec_first_ms.glint"))
     table.row("glint.exe: last EC port access before the window shows, ms",
               values(figures, "startup_ec_last_ms.glint"))
@@ -136,28 +144,25 @@ def main():
     section(out, "2. Idle CPU", f"CPU time over {about.get('idle seconds', '?')} s idle, all "
             "programs idling side by side over the same seconds; read from the scheduler's "
             "per-task counters (ns). A program is put on a CPU once per wake-up and again after "
-            "each round trip to the wineserver.")
+            "each round trip to the wineserver. The baseline does what glint.exe must do at "
+            "rest: one 500 ms timer that reads the power-level byte through glint's own EC "
+            "access over the simulated io.dll.")
     table = Table(out)
     for state in ("shown", "hidden"):
-        base = f"idle_cpu_ms.baseline.{state}"
-        glint = f"idle_cpu_ms.glint.{state}"
-        table.row(f"baseline, window {state}, ms", values(figures, base), 2)
-        table.row(f"glint.exe, window {state}, ms", values(figures, glint), 2)
-        no_ratio = None
-        if values(figures, base) and max(values(figures, base)) == 0 and max(values(figures, glint)) > 0:
-            no_ratio = "**no**: the baseline used no CPU at all"
-        table.row(f"ratio glint / baseline, {state}", ratios(figures, glint, base), 1, "≤ 2",
-                  lambda v: v <= 2, missing=no_ratio)
+        base = f"baseline_poll.{state}"
+        glint = f"glint.{state}"
+        table.row(f"baseline, window {state}, CPU ms", values(figures, "idle_cpu_ms." + base), 2)
+        table.row(f"glint.exe, window {state}, CPU ms", values(figures, "idle_cpu_ms." + glint), 2)
+        table.row(f"ratio of CPU time glint / baseline, {state}",
+                  ratios(figures, "idle_cpu_ms." + glint, "idle_cpu_ms." + base), 2,
+                  f"≤ {RATIO_LIMIT}", lambda v: v <= RATIO_LIMIT)
         table.row(f"baseline put on a CPU, times per second, {state}",
-                  values(figures, f"idle_wakeups_per_s.baseline.{state}"), 1)
+                  values(figures, "idle_wakeups_per_s." + base), 1)
         table.row(f"glint.exe put on a CPU, times per second, {state}",
-                  values(figures, f"idle_wakeups_per_s.glint.{state}"), 1)
-    table.row("baseline with glint's two timers (500 and 100 ms, doing nothing), ms",
-              values(figures, "idle_cpu_ms.baseline_timers.shown"), 2)
-    table.row("its times put on a CPU per second",
-              values(figures, "idle_wakeups_per_s.baseline_timers.shown"), 1)
-    table.row("ratio glint shown / baseline with the timers",
-              ratios(figures, "idle_cpu_ms.glint.shown", "idle_cpu_ms.baseline_timers.shown"), 1)
+                  values(figures, "idle_wakeups_per_s." + glint), 1)
+        table.row(f"ratio of wake-ups glint / baseline, {state}",
+                  ratios(figures, "idle_wakeups_per_s." + glint, "idle_wakeups_per_s." + base),
+                  2, f"≤ {RATIO_LIMIT}", lambda v: v <= RATIO_LIMIT)
     table.row("wineserver (shared by all), ms", values(figures, "idle_cpu_ms.wineserver_all"), 2)
     table.row("one EC byte read of glint's over the simulated io.dll, µs of wall time",
               values(figures, "ec_read_us"), 0)
@@ -229,14 +234,18 @@ def main():
                   values(figures, f"soak_private_end_kib.{label}"), 0)
 
     section(out, "7. Size and dependencies", "The built-in background bitmap is resource 129; "
-            "skins are separate files and not counted.")
+            "skins are separate files and not counted. The shipped exe is stripped; the "
+            "figures as built include the static runtime's debug information.")
     table = Table(out)
     for arch in ("x64", "x86"):
-        table.row(f"glint.exe {arch}, KiB", values(figures, f"size_kib.{arch}"), 1)
-        table.row(f"built-in background {arch}, KiB", values(figures, f"resource_kib.{arch}"), 1)
-        table.row(f"glint.exe {arch} without it, KiB",
-                  values(figures, f"size_without_resource_kib.{arch}"), 1,
-                  f"≤ {SIZE_LIMIT_KIB}", lambda v: v <= SIZE_LIMIT_KIB)
+        table.row(f"glint.exe {arch} as built, KiB", values(figures, f"size_kib.{arch}"), 1)
+        table.row(f"glint.exe {arch} stripped, KiB",
+                  values(figures, f"size_kib.{arch}_stripped"), 1)
+        table.row(f"built-in background {arch}, KiB",
+                  values(figures, f"resource_kib.{arch}_stripped"), 1)
+        table.row(f"glint.exe {arch} stripped, without the background, KiB",
+                  values(figures, f"size_without_resource_kib.{arch}_stripped"), 1,
+                  f"≤ {STRIPPED_SIZE_LIMIT_KIB}", lambda v: v <= STRIPPED_SIZE_LIMIT_KIB)
 
     if len(sys.argv) > 3 and os.path.exists(sys.argv[3]):
         with open(sys.argv[3]) as findings:

@@ -61,12 +61,17 @@ for run in 1 2 3; do
 done
 rm -f "$out/trace.txt"
 
-# 2. Idle: glint and the baseline, each shown and hidden, and the baseline with glint's timers,
-# side by side over the same seconds.
+# 2. Idle: glint and the baseline that does what glint must do at rest (one 500 ms timer reading
+# the power-level byte over io.dll), each shown and hidden, side by side over the same seconds.
+idle_poll_folder() {
+  local exe
+  exe=$(bench_baseline_folder "$1" "$baseline_poll")
+  cp "$(dirname "$glint64")/io.dll" "$subjects/$1/"
+  echo "$exe"
+}
 idle_subjects=(
-  "baseline:shown:$(bench_baseline_folder idle_baseline_shown)"
-  "baseline:hidden:$(bench_baseline_folder idle_baseline_hidden)"
-  "baseline_timers:shown:$(bench_baseline_folder idle_baseline_timers "$baseline_timers")"
+  "baseline_poll:shown:$(idle_poll_folder idle_poll_shown)"
+  "baseline_poll:hidden:$(idle_poll_folder idle_poll_hidden)"
   "glint:shown:$(bench_glint_folder idle_glint_shown)"
   "glint:hidden:$(bench_glint_folder idle_glint_hidden)"
 )
@@ -112,8 +117,11 @@ if [ -n "$fuzz_pid" ]; then
     "code $fuzz_status; $(grep -E '^Done|^#[0-9]+ *DONE' "$out/menu_fuzz.log" | tail -n 1)"
 fi
 
-# 7. Size and imports.
-/usr/bin/python3 bench/pe_sizes.py 2 129 "x64=$glint64" "x86=$glint32" |
+# 7. Size and imports; the shipped exe is stripped, so stripped copies are measured too.
+x86_64-w64-mingw32-strip -o "$out/glint64_stripped.exe" "$glint64"
+i686-w64-mingw32-strip -o "$out/glint32_stripped.exe" "$glint32"
+/usr/bin/python3 bench/pe_sizes.py 2 129 "x64=$glint64" "x86=$glint32" \
+  "x64_stripped=$out/glint64_stripped.exe" "x86_stripped=$out/glint32_stripped.exe" |
   while read -r _ key value; do printf 'size\t1\t%s\t%s\n' "$key" "$value"; done >>"$out/figures.tsv"
 for arch in 64 32; do
   exe=build/bench-win$arch/app/glint.exe
@@ -130,6 +138,7 @@ done
   echo "wine: $(glint_wine64 --version)"
   echo "display: Xvfb 3840x2160x24"
   echo "commit: $(git rev-parse --short HEAD)"
+  [ "${BENCH_QUICK:-0}" = 1 ] && echo "run: a short trial run (BENCH_QUICK=1), not the full bench"
   echo "idle seconds: $IDLE_SECONDS"
   echo "settings: $STARTUP_ROUNDS start-up rounds, $IDLE_RUNS idle runs of $IDLE_SECONDS s," \
     "$CLICK_RUNS runs of $CLICKS clicks, $MEMORY_RUNS memory runs ($MEMORY_CLICKS clicks," \

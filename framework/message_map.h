@@ -141,6 +141,9 @@ protected:                                                                      
                   GLINT_SELF.OnActivate(LOWORD(wp), reinterpret_cast<HWND>(lp), HIWORD(wp) != 0))
 #define ON_WM_ENABLE() GLINT_ON_VOID(WM_ENABLE, GLINT_SELF.OnEnable(wp != 0))
 #define ON_WM_CANCELMODE() GLINT_ON_VOID(WM_CANCELMODE, GLINT_SELF.OnCancelMode())
+#define ON_WM_WINDOWPOSCHANGED()                                                                   \
+    GLINT_ON_VOID(WM_WINDOWPOSCHANGED,                                                             \
+                  GLINT_SELF.OnWindowPosChanged(reinterpret_cast<WINDOWPOS*>(lp)))
 
 #define GLINT_ON_RESULT(msg, expr)                                                                 \
     {msg, 0, 0, [](CCmdTarget& self, WPARAM wp, LPARAM lp, LRESULT& r) {                           \

@@ -44,6 +44,7 @@ bool LoadPatternBrush(const std::string& path, CBrush& brush, BITMAP* metrics) {
 BEGIN_MESSAGE_MAP(CDlgPwrNotify, CDialog)
 ON_BN_CLICKED(IDC_PWR_TEST, &CDlgPwrNotify::OnTestButton)
 ON_WM_TIMER()
+ON_WM_WINDOWPOSCHANGED()
 ON_WM_CTLCOLOR()
 END_MESSAGE_MAP()
 
@@ -77,7 +78,6 @@ BOOL CDlgPwrNotify::OnInitDialog() {
     LoadPatternBrush(skinFolder + "\\Perf_P3_Red.bmp", redBrush, nullptr);
 
     SetTimer(kPlaceTimer, kPlaceDelayMs);
-    SetTimer(kRefreshTimer, kRefreshPeriodMs);
     return FALSE; // no control takes the focus
 }
 
@@ -106,17 +106,35 @@ void CDlgPwrNotify::OnTimer(UINT_PTR id) {
         SetTimer(kHideTimer, kHideDelayMs);
         break;
     case kRefreshTimer:
-        // The repaint is what turns a shown popup to a new level's colour.
-        levelText = "PowerLevel 0x30= " + std::to_string(level);
-        Invalidate(TRUE);
-        UpdateData(FALSE);
+        RefreshLevel();
         break;
     case kHideTimer:
         KillTimer(kHideTimer);
-        EndDialog(1); // hides this modeless popup; the window and its refresh timer remain
+        EndDialog(1); // hides this modeless popup; the window remains
         break;
     default:
         break;
+    }
+    Default();
+}
+
+// The repaint is what turns a shown popup to a new level's colour.
+void CDlgPwrNotify::RefreshLevel() {
+    levelText = "PowerLevel 0x30= " + std::to_string(level);
+    Invalidate(TRUE);
+    UpdateData(FALSE);
+}
+
+// The refresh runs only while the popup is shown: a hidden window's repaint is never seen, and a
+// tray tool must not wake the machine ten times a second for nothing. Each show starts with the
+// current level. Every way of showing or hiding a window ends here, ShowWindow and SetWindowPos
+// alike.
+void CDlgPwrNotify::OnWindowPosChanged(WINDOWPOS* pos) {
+    if ((pos->flags & SWP_SHOWWINDOW) != 0) {
+        RefreshLevel();
+        SetTimer(kRefreshTimer, kRefreshPeriodMs);
+    } else if ((pos->flags & SWP_HIDEWINDOW) != 0) {
+        KillTimer(kRefreshTimer);
     }
     Default();
 }

@@ -10,7 +10,7 @@
 // green for 2, red for 3. Its surface is the level's bitmap from the skin folder, its size that
 // of the level-1 bitmap. The owner creates it once, sets level and placementFlag before each
 // show and shows or hides it; the popup places itself once, stays topmost, repaints every 100 ms
-// and hides itself about a second after it was first placed.
+// while it is shown and hides itself about a second after it was first placed.
 class CDlgPwrNotify : public CDialog {
 public:
     explicit CDlgPwrNotify(std::string folder); // the skin folder, no trailing backslash
@@ -26,6 +26,7 @@ protected:
     void DoDataExchange(CDataExchange* dx) override;
 
     void OnTimer(UINT_PTR id);
+    void OnWindowPosChanged(WINDOWPOS* pos);
     void OnTestButton();
     HBRUSH OnCtlColor(CDC* dc, CWnd* wnd, UINT ctlType);
 
@@ -34,6 +35,7 @@ protected:
 private:
     void PlacePopup();
     void UseTemplateSize();
+    void RefreshLevel();
     HBRUSH LevelBrush() const;
 
     SIZE popupSize{};  // the level-1 bitmap's, else the template's own size

@@ -14,9 +14,10 @@ bool UsesIoDll(const std::string& exe) {
 
 } // namespace
 
-// One start of one program: from CreateProcess to its main window shown and painted. A program
-// with io.dll beside it gets a fresh simulated EC, whose trace tells when its EC traffic began
-// and ended (the EC ports are made before the window).
+// One start of one program: from CreateProcess to its main window shown and painted, and the CPU
+// time the process used for it (which, unlike the wall time, does not count the waits for a CPU
+// on a busy machine). A program with io.dll beside it gets a fresh simulated EC, whose trace tells
+// when its EC traffic began and ended (the EC ports are made before the window).
 int RunStartup(const std::string& label, const std::string& exe) {
     std::optional<SubjectEc> ec;
     if (UsesIoDll(exe)) {
@@ -29,6 +30,9 @@ int RunStartup(const std::string& label, const std::string& exe) {
     }
     Figure("startup_shown_ms." + label, launched->shownMs);
     Figure("startup_painted_ms." + label, launched->paintedMs);
+    if (launched->process.HasPreciseCpuTime()) {
+        Figure("startup_cpu_ms." + label, launched->process.CpuMs());
+    }
     if (ec) {
         const auto shownNs = startedNs + static_cast<std::uint64_t>(launched->shownMs * 1e6);
         if (const auto span = ec->TrafficSpan(launched->process.Id(), startedNs, shownNs)) {

@@ -4,16 +4,16 @@
 bench_build() {
   cmake --preset win64 -B build/bench-win64 -DGLINT_BENCH=ON >/dev/null
   cmake --build build/bench-win64 -j2 --target glint_run_folder bench_driver bench_baseline \
-    bench_baseline_cc bench_baseline_timers >/dev/null
+    bench_baseline_cc bench_baseline_poll >/dev/null
   cmake --preset win32 -B build/bench-win32 >/dev/null
   cmake --build build/bench-win32 -j2 --target glint >/dev/null
   glint64=build/bench-win64/run/glint.exe
   glint32=build/bench-win32/app/glint.exe
   baseline=build/bench-win64/bench/baseline/bench_baseline.exe
   baseline_cc=build/bench-win64/bench/baseline/bench_baseline_cc.exe
-  baseline_timers=build/bench-win64/bench/baseline/bench_baseline_timers.exe
+  baseline_poll=build/bench-win64/bench/baseline/bench_baseline_poll.exe
   driver=build/bench-win64/bench/driver/bench_driver.exe
-  for f in "$glint64" "$glint32" "$baseline" "$baseline_cc" "$baseline_timers" "$driver"; do
+  for f in "$glint64" "$glint32" "$baseline" "$baseline_cc" "$baseline_poll" "$driver"; do
     [ -f "$f" ] || { echo "bench: $f was not built" >&2; return 1; }
   done
 }

@@ -12,6 +12,23 @@ bool IsCheckBoxType(UINT type) {
            type == BS_AUTO3STATE;
 }
 
+// The only messages a tooltip takes from TTM_RELAYEVENT; it ignores every other one.
+bool IsRelayedToToolTip(UINT message) {
+    switch (message) {
+    case WM_MOUSEMOVE:
+    case WM_NCMOUSEMOVE:
+    case WM_LBUTTONDOWN:
+    case WM_LBUTTONUP:
+    case WM_MBUTTONDOWN:
+    case WM_MBUTTONUP:
+    case WM_RBUTTONDOWN:
+    case WM_RBUTTONUP:
+        return true;
+    default:
+        return false;
+    }
+}
+
 } // namespace
 
 CSkinButton::CSkinButton()
@@ -42,10 +59,14 @@ void CSkinButton::PreSubclassWindow() {
     CButton::PreSubclassWindow();
 }
 
+// The tooltip is made at the first message it would take: a start-up, whose buttons see only
+// paint and focus messages, makes no tooltip windows.
 BOOL CSkinButton::PreTranslateMessage(MSG* msg) {
-    EnsureToolTip();
-    if (toolTip.GetSafeHwnd() != nullptr) {
-        toolTip.RelayEvent(msg);
+    if (IsRelayedToToolTip(msg->message)) {
+        EnsureToolTip();
+        if (toolTip.GetSafeHwnd() != nullptr) {
+            toolTip.RelayEvent(msg);
+        }
     }
     return CButton::PreTranslateMessage(msg);
 }

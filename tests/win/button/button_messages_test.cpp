@@ -139,6 +139,13 @@ TEST_F(ButtonMessagesTest, OwnCursorIsSetOverTheButton) {
 TEST_F(ButtonMessagesTest, ToolTipIsMadeOnceInactiveAndNeverShown) {
     SkinButtonProbe& button = dialog.flatButton;
     EXPECT_EQ(button.toolTip.GetSafeHwnd(), nullptr);
+    // Messages that a tooltip ignores do not make one.
+    for (UINT message : {WM_PAINT, WM_TIMER, WM_KEYDOWN, WM_SETFOCUS}) {
+        MSG other{button, message, 0, 0, ::GetTickCount(), {}};
+        EXPECT_FALSE(button.PreTranslateMessage(&other));
+    }
+    EXPECT_EQ(button.toolTip.GetSafeHwnd(), nullptr);
+
     MSG msg{button,
             WM_MOUSEMOVE,
             0,

@@ -24,6 +24,11 @@ constexpr Rgb kGreen{0, 200, 0};
 constexpr Rgb kDarkGreen{0, 100, 0};
 constexpr Rgb kRed{220, 0, 0};
 
+// The popup's timers: place it, refresh its level, hide it.
+constexpr UINT_PTR kPlaceTimer = 1;
+constexpr UINT_PTR kRefreshTimer = 2;
+constexpr UINT_PTR kHideTimer = 3;
+
 // Odd sizes, so that every halving truncates.
 constexpr int kWidth = 301;
 constexpr int kHeight = 201;
@@ -138,6 +143,16 @@ protected:
         ::UpdateWindow(Popup());
     }
 
+    // Whether the popup's refresh timer fires (within a generous bound).
+    bool RefreshTicks() {
+        bool ticked = false;
+        const auto noteTick = [&](const MSG& msg) {
+            ticked = ticked || (msg.hwnd == Popup() && msg.message == WM_TIMER &&
+                                msg.wParam == kRefreshTimer);
+        };
+        return PumpUntil([&] { return ticked; }, std::chrono::seconds(10), noteTick);
+    }
+
     COLORREF Pixel(int x, int y) const { return ClientPixel(Popup(), x, y); }
 
     TempSkinFolder skin;
@@ -174,7 +189,7 @@ TEST_F(PowerPopup, PlacementFlagLowersTheFirstPlacementOnlyByHalfItsHeight) {
     EXPECT_TRUE(SameRect(WindowRect(Popup()), lowered));
 }
 
-TEST_F(PowerPopup, HidesItselfAboutASecondAfterPlacementAndKeepsRefreshingWhileHidden) {
+TEST_F(PowerPopup, HidesItselfAboutASecondAfterPlacement) {
     WriteBlue();
     Create(1, 0);
     // The hide timer is started while the placement tick is handled, so the hide tick cannot
@@ -184,9 +199,9 @@ TEST_F(PowerPopup, HidesItselfAboutASecondAfterPlacementAndKeepsRefreshingWhileH
     std::optional<Clock::time_point> hiddenAt;
     const auto noteTicks = [&](const MSG& msg) {
         if (msg.hwnd == Popup() && msg.message == WM_TIMER) {
-            if (msg.wParam == 1 && !placedAt) {
+            if (msg.wParam == kPlaceTimer && !placedAt) {
                 placedAt = Clock::now();
-            } else if (msg.wParam == 3 && !hiddenAt) {
+            } else if (msg.wParam == kHideTimer && !hiddenAt) {
                 hiddenAt = Clock::now();
             }
         }
@@ -201,10 +216,60 @@ TEST_F(PowerPopup, HidesItselfAboutASecondAfterPlacementAndKeepsRefreshingWhileH
     EXPECT_GE(*hiddenAt - *placedAt, std::chrono::milliseconds(950));
 
     EXPECT_TRUE(::IsWindow(Popup())) << "ending the dialog only hides it";
-    EXPECT_FALSE(::KillTimer(Popup(), 1)) << "placement happens once";
-    EXPECT_FALSE(::KillTimer(Popup(), 3)) << "the self-hide happens once";
+    EXPECT_FALSE(::KillTimer(Popup(), kPlaceTimer)) << "placement happens once";
+    EXPECT_FALSE(::KillTimer(Popup(), kHideTimer)) << "the self-hide happens once";
+}
+
+// KillTimer fails for a timer that is not running, so it tells whether the refresh runs.
+TEST_F(PowerPopup, RefreshesOnlyWhileShownWhicheverWayItIsHidden) {
+    WriteBlue();
+    WriteRed();
+    Create(1, 0);
+    EXPECT_FALSE(::KillTimer(Popup(), kRefreshTimer)) << "no refresh before the first show";
+
+    popup->ShowWindow(SW_SHOW);
+    EXPECT_TRUE(RefreshTicks());
+    ASSERT_TRUE(PumpUntil([&] { return !::IsWindowVisible(Popup()); }));
+    EXPECT_FALSE(::KillTimer(Popup(), kRefreshTimer)) << "still refreshing after its own hide";
+
+    // Shown and hidden again by the owner.
+    popup->ShowWindow(SW_SHOW);
+    EXPECT_TRUE(RefreshTicks());
     ShowLevel(3);
-    EXPECT_EQ(ControlText(Popup(), IDC_PWR_TEXT), "PowerLevel 0x30= 3");
+    EXPECT_EQ(Pixel(3, 3), ToColorRef(kRed)) << "a change while shown is painted";
+    popup->ShowWindow(SW_HIDE);
+    EXPECT_FALSE(::KillTimer(Popup(), kRefreshTimer)) << "still refreshing after the owner's hide";
+
+    // Shown and hidden by moving the window.
+    ::SetWindowPos(Popup(), nullptr, 0, 0, 0, 0,
+                   SWP_SHOWWINDOW | SWP_NOMOVE | SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+    EXPECT_TRUE(RefreshTicks());
+    ::SetWindowPos(Popup(), nullptr, 0, 0, 0, 0,
+                   SWP_HIDEWINDOW | SWP_NOMOVE | SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+    EXPECT_FALSE(::KillTimer(Popup(), kRefreshTimer)) << "still refreshing after a hiding move";
+}
+
+// No refresh ran while the popup was hidden: the show itself takes up the level changed
+// meanwhile, before any refresh tick.
+TEST_F(PowerPopup, AShowPaintsTheLevelSetWhileHidden) {
+    WriteBlue();
+    WriteGreen();
+    WriteRed();
+    Create(1, 0);
+    ShowAndLetFirstHidePass();
+    ShowLevel(1);
+    popup->ShowWindow(SW_HIDE);
+
+    for (int level : {3, 2, 1}) {
+        SCOPED_TRACE(level);
+        popup->level = level;
+        popup->ShowWindow(SW_SHOW);
+        ::UpdateWindow(Popup());
+        EXPECT_EQ(ControlText(Popup(), IDC_PWR_TEXT), "PowerLevel 0x30= " + std::to_string(level));
+        const COLORREF expected = ToColorRef(level == 3 ? kRed : level == 2 ? kGreen : kBlue);
+        EXPECT_EQ(Pixel(3, 3), expected);
+        popup->ShowWindow(SW_HIDE);
+    }
 }
 
 TEST_F(PowerPopup, PaintsTheBitmapOfItsLevelTiledFromTheTopLeft) {
