@@ -40,9 +40,9 @@ const ButtonIcons* ButtonOf(LedMode mode) {
 
 } // namespace
 
-LedModeController::LedModeController(EcPort& ecPort, ModeButtonView& buttonView,
+LedModeController::LedModeController(EcMemory& ecMemory, ModeButtonView& buttonView,
                                      TimerHost& timerHost, const std::string& windowSkinFolder)
-    : ec(ecPort), view(buttonView), timers(timerHost), skinFolder(windowSkinFolder) {}
+    : ec(ecMemory), view(buttonView), timers(timerHost), skinFolder(windowSkinFolder) {}
 
 void LedModeController::SelectLedMode(LedMode mode) {
     if (ButtonOf(mode) == nullptr) {
@@ -58,7 +58,7 @@ void LedModeController::SelectLedMode(LedMode mode) {
 }
 
 bool LedModeController::TrySelect(LedMode mode) {
-    const std::int32_t base = ec.registerBase;
+    const std::int32_t base = ec.RegisterBase();
     const auto modeRegister = static_cast<std::uint16_t>(base + ec::kModeRegisterOffset);
     const auto controlByte = static_cast<std::uint16_t>(base + ec::kControlByteOffset);
     const bool ran = ec.Transaction([&](EcBytes& bytes) {
@@ -104,7 +104,8 @@ void LedModeController::OnPowerBroadcast(std::uint32_t event) {
 }
 
 bool LedModeController::TryRewriteMode() {
-    const auto modeRegister = static_cast<std::uint16_t>(ec.registerBase + ec::kModeRegisterOffset);
+    const auto modeRegister =
+        static_cast<std::uint16_t>(ec.RegisterBase() + ec::kModeRegisterOffset);
     const int mode = static_cast<int>(*currentMode);
     return ec.Transaction([&](EcBytes& bytes) { bytes.WriteByte(modeRegister, mode); });
 }

@@ -5,7 +5,7 @@
 #include <optional>
 #include <string>
 
-#include "ec/ec_port.h"
+#include "ec/ec_memory.h"
 #include "led/led_mode.h"
 #include "led/mode_button_view.h"
 #include "led/timer_host.h"
@@ -23,7 +23,7 @@ public:
     // The main window's timer for the retries (1 and 2 are the power-level monitor's).
     static constexpr std::uintptr_t kRetryTimerId = 3;
     static constexpr std::uint32_t kRetryPeriodMs = 100;
-    // Each try waits up to EcPort::kTransactionWaitMs as well: about 5 to 7.5 s in all, long
+    // Each try waits up to the EC port's transaction wait as well: about 5 to 7.5 s in all, long
     // enough to outlast another tool's hold of the bus, short enough that a late write is still
     // what the user asked for.
     static constexpr int kRetryAttempts = 50;
@@ -40,7 +40,7 @@ public:
 
     // skinFolder is the main window's skin folder (no trailing backslash), read at each click,
     // so it may still be empty when the controller is constructed.
-    LedModeController(EcPort& ec, ModeButtonView& view, TimerHost& timers,
+    LedModeController(EcMemory& ec, ModeButtonView& view, TimerHost& timers,
                       const std::string& skinFolder);
 
     // Writes the mode into the EC and, once it is there, records it and shows it on the buttons.
@@ -64,7 +64,7 @@ private:
     void ShowSelection(LedMode mode);
     void RetryLater();
 
-    EcPort& ec;
+    EcMemory& ec;
     ModeButtonView& view;
     TimerHost& timers;
     const std::string& skinFolder;

@@ -13,6 +13,15 @@
 #include "ec/port_io.h"
 #include "ec/super_io_decoder.h"
 
+// value as the given number of upper-case hex digits, as the EC logs show addresses and bytes.
+inline std::string HexDigits(unsigned value, int digits) {
+    std::string text(static_cast<std::size_t>(digits), '0');
+    for (int i = digits - 1; i >= 0; --i, value >>= 4) {
+        text[static_cast<std::size_t>(i)] = "0123456789ABCDEF"[value & 0xF];
+    }
+    return text;
+}
+
 // Another tool on the same bus. It wants the bus from a given EC byte access of ours on
 // (counted over the whole run, from 0) and takes it as soon as it is free from then on; having
 // it, it keeps it until the test lets go.
@@ -69,7 +78,7 @@ public:
     bool IsUsable() override { return true; }
     void Write(std::uint16_t port, std::uint8_t value) override {
         if (const auto address = ec::sio::ApplyPortWrite(registers, port, value)) {
-            Log("W " + Hex(*address, 4) + " " + Hex(value, 2));
+            Log("W " + HexDigits(*address, 4) + " " + HexDigits(value, 2));
             memory[*address] = value;
         }
     }
@@ -78,18 +87,11 @@ public:
         if (!source.ramAddress) {
             return source.registerValue;
         }
-        Log("R " + Hex(*source.ramAddress, 4));
+        Log("R " + HexDigits(*source.ramAddress, 4));
         return memory[*source.ramAddress];
     }
 
 private:
-    static std::string Hex(unsigned value, int digits) {
-        std::string text(static_cast<std::size_t>(digits), '0');
-        for (int i = digits - 1; i >= 0; --i, value >>= 4) {
-            text[static_cast<std::size_t>(i)] = "0123456789ABCDEF"[value & 0xF];
-        }
-        return text;
-    }
     void Log(const std::string& event) {
         if (onAccess) {
             onAccess(event);

@@ -4,7 +4,7 @@
 #include <string>
 #include <vector>
 
-#include "fake_ec.h"
+#include "ec_memory_rig.h"
 #include "led/led_mode_controller.h"
 #include "recording_timers.h"
 
@@ -31,13 +31,14 @@ public:
 };
 
 struct ControllerRig {
-    EcRig ec;
+    EcMemoryRig ec;
     RecordingView view{ec.log};
     RecordingTimers timers;
     std::string skinFolder;
-    LedModeController controller{*ec.port, view, timers, skinFolder};
+    LedModeController controller{ec.traced, view, timers, skinFolder};
 
-    explicit ControllerRig(std::uint8_t id1 = 0x55, std::uint8_t id2 = 0x70) : ec(id1, id2) {
+    explicit ControllerRig(std::int32_t registerBase = ec::kRecognisedRegisterBase)
+        : ec(registerBase) {
         // Set after construction, as the main window fills it in its initialisation.
         skinFolder = "C:\\Glint\\skin_EN";
     }
@@ -134,7 +135,7 @@ TEST(SelectLedMode, TheEcHasTheModeBeforeIconsFlagsAndModeShowIt) {
         EXPECT_EQ(rig.ec.memory[0xC4FC], 4) << "an icon before the EC has the mode";
     };
     std::vector<std::optional<LedMode>> modeAtEcAccess;
-    rig.ec.ec->onAccess = [&](const std::string&) {
+    rig.ec.traced.onAccess = [&](const std::string&) {
         modeAtEcAccess.push_back(rig.controller.CurrentMode());
         EXPECT_EQ(rig.controller.SelectionFlags()[LedModeController::AutoFlag], 1);
     };
@@ -169,8 +170,8 @@ TEST(SelectLedMode, RepeatedClickRepeatsIconsAndWrites) {
     EXPECT_EQ(rig.ec.log, first);
 }
 
-TEST(SelectLedMode, UnrecognisedChipUsesTheLowRegisterBase) {
-    ControllerRig rig(0x54, 0x70);
+TEST(SelectLedMode, WritesAboveTheRegisterBaseOfTheChip) {
+    ControllerRig rig(ec::kOtherRegisterBase);
     rig.ec.memory[0x422] = 0x10;
     rig.controller.SelectLedMode(LedMode::Breath);
     EXPECT_EQ(rig.EcEvents(), (Events{"W 04FC 03", "R 0422", "W 0422 11"}));
