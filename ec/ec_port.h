@@ -22,24 +22,18 @@ public:
     // generously; a bus still held after that is not ours to wait for any longer.
     static constexpr std::uint32_t kStartupWaitMs = 3000;
 
-#ifdef _WIN32
-    // Binds io.dll from the program's folder or the system folder and guards each transaction
-    // with the machine-wide ISA bus mutex.
+    // On the platform's port access and bus lock (see ec/platform_ports.h); defined with them,
+    // so only a build that has a platform back end can use it.
     EcPort();
-#endif
     EcPort(std::unique_ptr<PortIo> io, std::unique_ptr<BusLock> busLock);
 
     EcPort(const EcPort&) = delete;
     EcPort& operator=(const EcPort&) = delete;
 
     // None for a ready port; otherwise what construction found missing.
-    PortAccessFailure StartFailure() const {
-        return startFailure;
-    }
+    PortAccessFailure StartFailure() const { return startFailure; }
 
-    std::int32_t RegisterBase() const override {
-        return registerBase;
-    }
+    std::int32_t RegisterBase() const override { return registerBase; }
 
     // Set by the identification at construction.
     std::int32_t registerBase = 0;
