@@ -28,15 +28,8 @@ public:
     // what the user asked for.
     static constexpr int kRetryAttempts = 50;
 
-    // Flag positions in selectionFlags.
-    enum FlagIndex : std::size_t {
-        OnFlag,
-        StaticFlag,
-        BreathFlag,
-        ColorLoopFlag,
-        RainBowFlag,
-        AutoFlag
-    };
+    // One selection flag per row of kModeButtons, 1 for the mode shown as selected.
+    using SelectionFlagArray = std::array<std::int32_t, kModeButtons.size()>;
 
     // skinFolder is the main window's skin folder (no trailing backslash), read at each click,
     // so it may still be empty when the controller is constructed.
@@ -50,7 +43,7 @@ public:
     // The retry timer; other ids are left alone.
     void OnTimer(std::uintptr_t timerId);
 
-    const std::array<std::int32_t, 6>& SelectionFlags() const { return selectionFlags; }
+    const SelectionFlagArray& SelectionFlags() const { return selectionFlags; }
     // Empty until the first click that reached the EC.
     std::optional<LedMode> CurrentMode() const { return currentMode; }
     // The click that waits for the bus, if any.
@@ -69,7 +62,7 @@ private:
     TimerHost& timers;
     const std::string& skinFolder;
 
-    std::array<std::int32_t, 6> selectionFlags{};
+    SelectionFlagArray selectionFlags{};
     // A resume before any click writes nothing: the EC keeps whatever mode it has.
     std::optional<LedMode> currentMode;
 
