@@ -9,6 +9,7 @@
 
 #include "button_rects.h"
 #include "resource.h"
+#include "ui/core/language.h"
 
 namespace {
 
@@ -209,6 +210,15 @@ TEST_P(SkinFiles, PlainIconsContinueTheBackgroundSeamlessly) {
     }
 }
 
-INSTANTIATE_TEST_SUITE_P(BothLanguages, SkinFiles, testing::Values("skin_EN", "skin_CN"));
+// Each language's skin folder, without the leading backslash.
+std::vector<const char*> LanguageSkinFolders() {
+    std::vector<const char*> folders;
+    for (const language::Language& row : language::Languages()) {
+        folders.push_back(row.skinFolder + 1);
+    }
+    return folders;
+}
+
+INSTANTIATE_TEST_SUITE_P(EveryLanguage, SkinFiles, testing::ValuesIn(LanguageSkinFolders()));
 
 } // namespace
