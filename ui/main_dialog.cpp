@@ -5,9 +5,9 @@
 
 #include "framework/app.h"
 #include "framework/dc.h"
+#include "framework/path_text.h"
 #include "res/resource.h"
 #include "ui/about_dialog.h"
-#include "ui/core/exe_folder.h"
 #include "ui/core/key_filter.h"
 #include "ui/core/skin_folder.h"
 #include "ui/core/window_title.h"

@@ -8,6 +8,7 @@
 #include <optional>
 #include <string>
 
+#include "framework/path_text.h"
 #include "tools/ecsim/state/ec_sim_state.h"
 
 namespace {
@@ -20,17 +21,13 @@ std::filesystem::path DefaultStatePath() {
     GetModuleHandleExW(GET_MODULE_HANDLE_EX_FLAG_FROM_ADDRESS |
                            GET_MODULE_HANDLE_EX_FLAG_UNCHANGED_REFCOUNT,
                        reinterpret_cast<LPCWSTR>(&DefaultStatePath), &self);
-    std::wstring path(MAX_PATH, L'\0');
-    for (;;) {
-        const DWORD length = GetModuleFileNameW(self, path.data(), static_cast<DWORD>(path.size()));
-        if (length == 0) {
-            return L"ecsim_state.bin";
-        }
-        if (length < path.size()) {
-            path.resize(length);
-            break;
-        }
-        path.resize(path.size() * 2);
+    const std::wstring path =
+        ReadWholeString<wchar_t>([self](wchar_t* buffer, std::size_t capacity) {
+            return static_cast<std::size_t>(
+                GetModuleFileNameW(self, buffer, static_cast<DWORD>(capacity)));
+        });
+    if (path.empty()) {
+        return L"ecsim_state.bin";
     }
     return std::filesystem::path(path).replace_filename(L"ecsim_state.bin");
 }
