@@ -226,6 +226,22 @@ TEST(DeviceContexts, ScopedSelectPutsBackWhatWasSelected) {
     ::SelectObject(dc, originalBrush);
 }
 
+TEST(DeviceContexts, ScopedBkModePutsBackThePreviousMode) {
+    Canvas canvas(4, 4);
+    const HDC dc = canvas.dc;
+    ASSERT_NE(::SetBkMode(dc, OPAQUE), 0);
+    {
+        ScopedBkMode transparent(dc, TRANSPARENT);
+        EXPECT_EQ(::GetBkMode(dc), TRANSPARENT);
+        {
+            ScopedBkMode opaque(dc, OPAQUE);
+            EXPECT_EQ(::GetBkMode(dc), OPAQUE);
+        }
+        EXPECT_EQ(::GetBkMode(dc), TRANSPARENT);
+    }
+    EXPECT_EQ(::GetBkMode(dc), OPAQUE);
+}
+
 TEST(Drawing, Draw3dRectGivesTheFarCornersToTheBottomRightColour) {
     constexpr COLORREF kWhite = RGB(255, 255, 255);
     constexpr COLORREF kLight = RGB(255, 0, 0);
