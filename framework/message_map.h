@@ -102,6 +102,13 @@ protected:                                                                      
      },                                                                                            \
      last},
 
+// bool Handler(MEASUREITEMSTRUCT*) that may decline: false lets the default handling measure
+#define ON_WM_MEASUREITEM_MAY_DECLINE(fn)                                                          \
+    {WM_MEASUREITEM, 0, 0, [](CCmdTarget& self, WPARAM, LPARAM lp, LRESULT& r) {                   \
+         r = TRUE;                                                                                 \
+         return (GLINT_SELF.*fn)(reinterpret_cast<MEASUREITEMSTRUCT*>(lp));                        \
+     }},
+
 // BOOL Handler() on the child for its own reflected notification; FALSE lets the parent see it
 #define ON_CONTROL_REFLECT_EX(code, fn)                                                            \
     {kReflectBase + WM_COMMAND, code, 0, [](CCmdTarget& self, WPARAM, LPARAM, LRESULT& r) {        \

@@ -182,7 +182,7 @@ protected:
 };
 
 BEGIN_MESSAGE_MAP(PaintProbe, CWnd)
-ON_WM_PAINT()
+    ON_WM_PAINT()
 END_MESSAGE_MAP()
 
 TEST(DeviceContexts, APaintContextValidatesWhatItPainted) {

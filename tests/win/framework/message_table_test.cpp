@@ -58,11 +58,11 @@ protected:
 };
 
 BEGIN_MESSAGE_MAP(BaseProbe, CWnd)
-ON_MESSAGE(kPing, &BaseProbe::OnPing)
-ON_MESSAGE(kPong, &BaseProbe::OnPong)
-ON_COMMAND(kFirstCommand, &BaseProbe::OnFirst)
-ON_COMMAND(kSecondCommand, &BaseProbe::OnSecond)
-ON_CONTROL(EN_CHANGE, kEditedCommand, &BaseProbe::OnEdited)
+    ON_MESSAGE(kPing, &BaseProbe::OnPing)
+    ON_MESSAGE(kPong, &BaseProbe::OnPong)
+    ON_COMMAND(kFirstCommand, &BaseProbe::OnFirst)
+    ON_COMMAND(kSecondCommand, &BaseProbe::OnSecond)
+    ON_CONTROL(EN_CHANGE, kEditedCommand, &BaseProbe::OnEdited)
 END_MESSAGE_MAP()
 
 class DerivedProbe : public BaseProbe {
@@ -76,8 +76,8 @@ protected:
 };
 
 BEGIN_MESSAGE_MAP(DerivedProbe, BaseProbe)
-ON_MESSAGE(kPing, &DerivedProbe::OnPingAgain)
-ON_COMMAND(kSecondCommand, &DerivedProbe::OnSecondAgain)
+    ON_MESSAGE(kPing, &DerivedProbe::OnPingAgain)
+    ON_COMMAND(kSecondCommand, &DerivedProbe::OnSecondAgain)
 END_MESSAGE_MAP()
 
 LRESULT Command(HWND hwnd, UINT id, UINT code = 0, HWND control = nullptr) {
@@ -128,8 +128,8 @@ protected:
 };
 
 BEGIN_MESSAGE_MAP(RangeProbe, CWnd)
-ON_BN_CLICKED(kRangeOwnEntry, &RangeProbe::OnOwnEntry)
-ON_CONTROL_RANGE(BN_CLICKED, kRangeFirst, kRangeLast, &RangeProbe::OnRange)
+    ON_BN_CLICKED(kRangeOwnEntry, &RangeProbe::OnOwnEntry)
+    ON_CONTROL_RANGE(BN_CLICKED, kRangeFirst, kRangeLast, &RangeProbe::OnRange)
 END_MESSAGE_MAP()
 
 TEST(MessageTable, ARangeEntryHandsItsHandlerEachIdOfItsRangeAndNoOther) {
@@ -182,8 +182,8 @@ protected:
 };
 
 BEGIN_MESSAGE_MAP(DefaultProbe, CWnd)
-ON_MESSAGE(WM_GETTEXTLENGTH, &DefaultProbe::OnGetTextLength)
-ON_MESSAGE(kPing, &DefaultProbe::OnPing)
+    ON_MESSAGE(WM_GETTEXTLENGTH, &DefaultProbe::OnGetTextLength)
+    ON_MESSAGE(kPing, &DefaultProbe::OnPing)
 END_MESSAGE_MAP()
 
 TEST(MessageTable, DefaultGivesTheOriginalProcedureResultAfterNestedMessages) {
@@ -218,7 +218,7 @@ protected:
 };
 
 BEGIN_MESSAGE_MAP(LifetimeProbe, CWnd)
-ON_MESSAGE(WM_NCDESTROY, &LifetimeProbe::OnNcDestroy)
+    ON_MESSAGE(WM_NCDESTROY, &LifetimeProbe::OnNcDestroy)
 END_MESSAGE_MAP()
 
 TEST(HandleMap, AWindowDestroyedWhileSubclassedIsUnmapped) {
