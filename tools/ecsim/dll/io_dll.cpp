@@ -10,6 +10,7 @@
 
 #include "framework/path_text.h"
 #include "tools/ecsim/state/ec_sim_state.h"
+#include "tools/ecsim/state/unix_path.h"
 
 namespace {
 
@@ -32,24 +33,6 @@ std::filesystem::path DefaultStatePath() {
     return std::filesystem::path(path).replace_filename(L"ecsim_state.bin");
 }
 
-// Wine names a Unix path through its own drive mapping.
-std::filesystem::path FromUnixPath(const std::string& unixPath) {
-    using ToDosName = WCHAR*(CDECL*)(const char*);
-    const HMODULE kernel = GetModuleHandleW(L"kernel32.dll");
-    const auto toDos = reinterpret_cast<ToDosName>(
-        reinterpret_cast<void (*)()>(GetProcAddress(kernel, "wine_get_dos_file_name")));
-    if (toDos == nullptr) {
-        return unixPath;
-    }
-    WCHAR* dosName = toDos(unixPath.c_str());
-    if (dosName == nullptr) {
-        return unixPath;
-    }
-    std::filesystem::path path(dosName);
-    HeapFree(GetProcessHeap(), 0, dosName);
-    return path;
-}
-
 std::filesystem::path StatePath() {
     const DWORD needed = GetEnvironmentVariableA("ECSIM_STATE", nullptr, 0);
     if (needed == 0) {
@@ -58,7 +41,7 @@ std::filesystem::path StatePath() {
     std::string value(needed, '\0');
     value.resize(GetEnvironmentVariableA("ECSIM_STATE", value.data(), needed));
     if (!value.empty() && value.front() == '/') {
-        return FromUnixPath(value);
+        return ecsim::WindowsPathFromUnix(value);
     }
     return value;
 }
