@@ -14,7 +14,7 @@ constexpr UINT kHelpCommand = 0xE146; // the framework's standard help command
 } // namespace
 
 BEGIN_MESSAGE_MAP(CZUQ_RGB_LED_ToolApp, CWinApp)
-ON_COMMAND(kHelpCommand, &CWinApp::OnHelp)
+    ON_COMMAND(kHelpCommand, &CWinApp::OnHelp)
 END_MESSAGE_MAP()
 
 CZUQ_RGB_LED_ToolApp::CZUQ_RGB_LED_ToolApp() : CWinApp(nullptr) {}

@@ -81,12 +81,14 @@ void EcPort::Wire::WriteByte(std::uint16_t address, int value) {
     port.WriteSioRegister(kSubRegisterData, static_cast<std::uint8_t>(value & 0xFF));
 }
 
-int EcPort::ReadByte(std::uint16_t address) {
-    int value = 0;
-    Transaction([&](EcBytes& bytes) { value = bytes.ReadByte(address); });
-    return value;
-}
-
-void EcPort::WriteByte(std::uint16_t address, int value) {
-    Transaction([&](EcBytes& bytes) { bytes.WriteByte(address, value); });
+bool EcPort::RunTransaction(TransactionBody body, void* callable) {
+    if (!ready) {
+        return false;
+    }
+    const BusHold hold(*busLock, kTransactionWaitMs);
+    if (!hold.Held()) {
+        return false;
+    }
+    body(callable, wire);
+    return true;
 }

@@ -5,6 +5,7 @@
 
 #include "ec/bus_lock.h"
 #include "ec/ec_bytes.h"
+#include "ec/ec_memory.h"
 #include "ec/port_io.h"
 #include "ec/super_io.h"
 
@@ -12,7 +13,7 @@
 // the chip and writes the start-up byte; when port access is missing the port stays not ready
 // and StartFailure says why. Every access runs in a transaction: one hold of the machine-wide bus
 // lock around all the byte accesses that belong together.
-class EcPort {
+class EcPort final : public EcMemory {
 public:
     // The longest a transaction waits for the bus, so that the window keeps answering; a caller
     // whose transaction did not run tries again later.
@@ -21,42 +22,20 @@ public:
     // generously; a bus still held after that is not ours to wait for any longer.
     static constexpr std::uint32_t kStartupWaitMs = 3000;
 
-#ifdef _WIN32
-    // Binds io.dll from the program's folder or the system folder and guards each transaction
-    // with the machine-wide ISA bus mutex.
+    // On the platform's port access and bus lock (see ec/platform_ports.h); defined with them,
+    // so only a build that has a platform back end can use it.
     EcPort();
-#endif
     EcPort(std::unique_ptr<PortIo> io, std::unique_ptr<BusLock> busLock);
 
     EcPort(const EcPort&) = delete;
     EcPort& operator=(const EcPort&) = delete;
 
     // None for a ready port; otherwise what construction found missing.
-    PortAccessFailure StartFailure() const {
-        return startFailure;
-    }
+    PortAccessFailure StartFailure() const { return startFailure; }
 
-    // Runs body(EcBytes&) with the bus held from its first to its last port access. False, with
-    // body not run and no port touched, when the port is not ready or the bus could not be had
-    // within kTransactionWaitMs.
-    template <typename Body> bool Transaction(Body&& body) {
-        if (!ready) {
-            return false;
-        }
-        const BusHold hold(*busLock, kTransactionWaitMs);
-        if (!hold.Held()) {
-            return false;
-        }
-        body(static_cast<EcBytes&>(wire));
-        return true;
-    }
+    std::int32_t RegisterBase() const override { return registerBase; }
 
-    // One byte access as a transaction of its own: a read that did not run yields 0, a write
-    // that did not run does nothing. For callers that derive nothing from what they read.
-    int ReadByte(std::uint16_t address);
-    void WriteByte(std::uint16_t address, int value);
-
-    // Read directly by the users, who add register offsets to the base.
+    // Set by the identification at construction.
     std::int32_t registerBase = 0;
     bool ready = false;
 
@@ -72,6 +51,9 @@ private:
         EcPort& port;
     };
 
+    // The bus held from the body's first to its last port access; not run when the port is not
+    // ready or the bus could not be had within kTransactionWaitMs.
+    bool RunTransaction(TransactionBody body, void* callable) override;
     void Identify();
     void WriteSioRegister(std::uint8_t reg, std::uint8_t value);
     int ReadSioRegister(std::uint8_t reg);

@@ -1,8 +1,7 @@
 #include "framework/app.h"
 
+#include "framework/path_text.h"
 #include "framework/wnd.h"
-
-#include <vector>
 
 namespace {
 
@@ -10,20 +9,10 @@ CWinApp* theApp = nullptr;
 
 // The executable's file name without folder and extension, read whole however long the path.
 std::string ModuleBaseName() {
-    std::vector<char> path(MAX_PATH);
-    for (;;) {
-        const DWORD length =
-            ::GetModuleFileNameA(nullptr, path.data(), static_cast<DWORD>(path.size()));
-        if (length == 0) {
-            return {};
-        }
-        if (length < path.size()) {
-            path.resize(length);
-            break;
-        }
-        path.resize(path.size() * 2);
-    }
-    std::string name(path.begin(), path.end());
+    std::string name = ReadWholeString([](char* buffer, std::size_t capacity) {
+        return static_cast<std::size_t>(
+            ::GetModuleFileNameA(nullptr, buffer, static_cast<DWORD>(capacity)));
+    });
     const size_t slash = name.find_last_of("\\/");
     if (slash != std::string::npos) {
         name.erase(0, slash + 1);

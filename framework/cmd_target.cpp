@@ -8,7 +8,7 @@ const MessageMap* CCmdTarget::GetThisMessageMap() {
 bool CCmdTarget::OnCmdMsg(UINT id, UINT code, WPARAM wParam, LPARAM lParam, LRESULT& result) {
     const MessageEntry* entry =
         FindMessageEntry(GetMessageMap(), [id, code](const MessageEntry& e) {
-            return e.message == WM_COMMAND && e.id == id && e.code == code;
+            return e.message == WM_COMMAND && e.CoversId(id) && e.code == code;
         });
     return entry != nullptr && entry->handler(*this, wParam, lParam, result);
 }

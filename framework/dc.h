@@ -123,3 +123,20 @@ private:
     HDC dc_;
     HGDIOBJ previous_;
 };
+
+// Sets a DC's background mode for one scope and puts the previous mode back afterwards.
+class ScopedBkMode {
+public:
+    ScopedBkMode(HDC dc, int mode) : dc_(dc), previous_(::SetBkMode(dc, mode)) {}
+    ScopedBkMode(const ScopedBkMode&) = delete;
+    ScopedBkMode& operator=(const ScopedBkMode&) = delete;
+    ~ScopedBkMode() {
+        if (previous_ != 0) {
+            ::SetBkMode(dc_, previous_);
+        }
+    }
+
+private:
+    HDC dc_;
+    int previous_;
+};

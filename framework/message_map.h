@@ -18,6 +18,12 @@ struct MessageEntry {
     UINT id;      // command or control id (WM_COMMAND entries); 0 elsewhere
     // Returns false when the handler declines, so routing goes on (reflection, defaults).
     bool (*handler)(CCmdTarget& self, WPARAM wParam, LPARAM lParam, LRESULT& result);
+    // The last id of a range entry, which covers id..lastId; 0 for an entry of one id.
+    UINT lastId = 0;
+
+    bool CoversId(UINT commandId) const {
+        return lastId == 0 ? commandId == id : commandId >= id && commandId <= lastId;
+    }
 };
 
 struct MessageMap {
@@ -84,6 +90,24 @@ protected:                                                                      
          return true;                                                                              \
      }},
 #define ON_BN_CLICKED(id, fn) ON_CONTROL(BN_CLICKED, id, fn)
+
+// void Handler(UINT id) for a control notification from any id in first..last; entries before
+// it in the table win for the ids they name
+#define ON_CONTROL_RANGE(code, first, last, fn)                                                    \
+    {WM_COMMAND, code, first,                                                                      \
+     [](CCmdTarget& self, WPARAM wp, LPARAM, LRESULT& r) {                                         \
+         (GLINT_SELF.*fn)(LOWORD(wp));                                                             \
+         r = 0;                                                                                    \
+         return true;                                                                              \
+     },                                                                                            \
+     last},
+
+// bool Handler(MEASUREITEMSTRUCT*) that may decline: false lets the default handling measure
+#define ON_WM_MEASUREITEM_MAY_DECLINE(fn)                                                          \
+    {WM_MEASUREITEM, 0, 0, [](CCmdTarget& self, WPARAM, LPARAM lp, LRESULT& r) {                   \
+         r = TRUE;                                                                                 \
+         return (GLINT_SELF.*fn)(reinterpret_cast<MEASUREITEMSTRUCT*>(lp));                        \
+     }},
 
 // BOOL Handler() on the child for its own reflected notification; FALSE lets the parent see it
 #define ON_CONTROL_REFLECT_EX(code, fn)                                                            \

@@ -2,50 +2,12 @@
 
 #include "ec/ec_registers.h"
 
-namespace {
-
-struct ButtonIcons {
-    ModeButton button;
-    LedModeController::FlagIndex flag;
-    const char* plainIcon;
-    const char* selectedIcon; // null: never shown as selected
-};
-
-constexpr std::array<ButtonIcons, 6> kButtons{{
-    {ModeButton::On, LedModeController::OnFlag, "\\01_On_0.ico", "\\01_On_1.ico"},
-    {ModeButton::Static, LedModeController::StaticFlag, "\\02_Static_0.ico", nullptr},
-    {ModeButton::Breath, LedModeController::BreathFlag, "\\03_Breath_0.ico", "\\03_Breath_1.ico"},
-    {ModeButton::ColorLoop, LedModeController::ColorLoopFlag, "\\04_ColorLoop_0.ico",
-     "\\04_ColorLoop_1.ico"},
-    {ModeButton::RainBow, LedModeController::RainBowFlag, "\\05_RainBow_0.ico",
-     "\\05_RainBow_1.ico"},
-    {ModeButton::Auto, LedModeController::AutoFlag, "\\06_Auto_0.ico", "\\06_Auto_1.ico"},
-}};
-
-const ButtonIcons* ButtonOf(LedMode mode) {
-    switch (mode) {
-    case LedMode::Auto:
-        return &kButtons[LedModeController::AutoFlag];
-    case LedMode::On:
-        return &kButtons[LedModeController::OnFlag];
-    case LedMode::RainBow:
-        return &kButtons[LedModeController::RainBowFlag];
-    case LedMode::Breath:
-        return &kButtons[LedModeController::BreathFlag];
-    case LedMode::ColorLoop:
-        return &kButtons[LedModeController::ColorLoopFlag];
-    }
-    return nullptr;
-}
-
-} // namespace
-
-LedModeController::LedModeController(EcPort& ecPort, ModeButtonView& buttonView,
+LedModeController::LedModeController(EcMemory& ecMemory, ModeButtonView& buttonView,
                                      TimerHost& timerHost, const std::string& windowSkinFolder)
-    : ec(ecPort), view(buttonView), timers(timerHost), skinFolder(windowSkinFolder) {}
+    : ec(ecMemory), view(buttonView), timers(timerHost), skinFolder(windowSkinFolder) {}
 
 void LedModeController::SelectLedMode(LedMode mode) {
-    if (ButtonOf(mode) == nullptr) {
+    if (RowOfMode(mode) == kModeButtons.size()) {
         return;
     }
     pendingClick.reset();
@@ -58,7 +20,7 @@ void LedModeController::SelectLedMode(LedMode mode) {
 }
 
 bool LedModeController::TrySelect(LedMode mode) {
-    const std::int32_t base = ec.registerBase;
+    const std::int32_t base = ec.RegisterBase();
     const auto modeRegister = static_cast<std::uint16_t>(base + ec::kModeRegisterOffset);
     const auto controlByte = static_cast<std::uint16_t>(base + ec::kControlByteOffset);
     const bool ran = ec.Transaction([&](EcBytes& bytes) {
@@ -76,17 +38,19 @@ bool LedModeController::TrySelect(LedMode mode) {
 }
 
 void LedModeController::ShowSelection(LedMode mode) {
-    const ButtonIcons* chosen = ButtonOf(mode);
-    selectionFlags[chosen->flag] = 1;
-    view.SetButtonIcon(chosen->button, skinFolder + chosen->selectedIcon);
-    for (const ButtonIcons& other : kButtons) {
-        if (&other != chosen) {
-            view.SetButtonIcon(other.button, skinFolder + other.plainIcon);
+    const std::size_t chosen = RowOfMode(mode);
+    selectionFlags[chosen] = 1;
+    view.SetButtonIcon(kModeButtons[chosen].button,
+                       skinFolder + SelectedIconFile(kModeButtons[chosen]));
+    for (std::size_t row = 0; row < kModeButtons.size(); ++row) {
+        if (row != chosen) {
+            view.SetButtonIcon(kModeButtons[row].button,
+                               skinFolder + PlainIconFile(kModeButtons[row]));
         }
     }
-    for (const ButtonIcons& other : kButtons) {
-        if (&other != chosen) {
-            selectionFlags[other.flag] = 0;
+    for (std::size_t row = 0; row < kModeButtons.size(); ++row) {
+        if (row != chosen) {
+            selectionFlags[row] = 0;
         }
     }
     currentMode = mode;
@@ -104,7 +68,8 @@ void LedModeController::OnPowerBroadcast(std::uint32_t event) {
 }
 
 bool LedModeController::TryRewriteMode() {
-    const auto modeRegister = static_cast<std::uint16_t>(ec.registerBase + ec::kModeRegisterOffset);
+    const auto modeRegister =
+        static_cast<std::uint16_t>(ec.RegisterBase() + ec::kModeRegisterOffset);
     const int mode = static_cast<int>(*currentMode);
     return ec.Transaction([&](EcBytes& bytes) { bytes.WriteByte(modeRegister, mode); });
 }

@@ -5,7 +5,7 @@
 #include <optional>
 #include <string>
 
-#include "ec/ec_port.h"
+#include "ec/ec_memory.h"
 #include "led/led_mode.h"
 #include "led/mode_button_view.h"
 #include "led/timer_host.h"
@@ -23,24 +23,17 @@ public:
     // The main window's timer for the retries (1 and 2 are the power-level monitor's).
     static constexpr std::uintptr_t kRetryTimerId = 3;
     static constexpr std::uint32_t kRetryPeriodMs = 100;
-    // Each try waits up to EcPort::kTransactionWaitMs as well: about 5 to 7.5 s in all, long
+    // Each try waits up to the EC port's transaction wait as well: about 5 to 7.5 s in all, long
     // enough to outlast another tool's hold of the bus, short enough that a late write is still
     // what the user asked for.
     static constexpr int kRetryAttempts = 50;
 
-    // Flag positions in selectionFlags.
-    enum FlagIndex : std::size_t {
-        OnFlag,
-        StaticFlag,
-        BreathFlag,
-        ColorLoopFlag,
-        RainBowFlag,
-        AutoFlag
-    };
+    // One selection flag per row of kModeButtons, 1 for the mode shown as selected.
+    using SelectionFlagArray = std::array<std::int32_t, kModeButtons.size()>;
 
     // skinFolder is the main window's skin folder (no trailing backslash), read at each click,
     // so it may still be empty when the controller is constructed.
-    LedModeController(EcPort& ec, ModeButtonView& view, TimerHost& timers,
+    LedModeController(EcMemory& ec, ModeButtonView& view, TimerHost& timers,
                       const std::string& skinFolder);
 
     // Writes the mode into the EC and, once it is there, records it and shows it on the buttons.
@@ -50,7 +43,7 @@ public:
     // The retry timer; other ids are left alone.
     void OnTimer(std::uintptr_t timerId);
 
-    const std::array<std::int32_t, 6>& SelectionFlags() const { return selectionFlags; }
+    const SelectionFlagArray& SelectionFlags() const { return selectionFlags; }
     // Empty until the first click that reached the EC.
     std::optional<LedMode> CurrentMode() const { return currentMode; }
     // The click that waits for the bus, if any.
@@ -64,12 +57,12 @@ private:
     void ShowSelection(LedMode mode);
     void RetryLater();
 
-    EcPort& ec;
+    EcMemory& ec;
     ModeButtonView& view;
     TimerHost& timers;
     const std::string& skinFolder;
 
-    std::array<std::int32_t, 6> selectionFlags{};
+    SelectionFlagArray selectionFlags{};
     // A resume before any click writes nothing: the EC keeps whatever mode it has.
     std::optional<LedMode> currentMode;
 

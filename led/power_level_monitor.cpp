@@ -3,9 +3,9 @@
 #include "ec/ec_registers.h"
 #include "led/power_level.h"
 
-PowerLevelMonitor::PowerLevelMonitor(EcPort& ecPort, PowerMonitorHost& windowHost,
+PowerLevelMonitor::PowerLevelMonitor(EcMemory& ecMemory, PowerMonitorHost& windowHost,
                                      const std::string& windowSkinFolder)
-    : ec(ecPort), host(windowHost), skinFolder(windowSkinFolder) {}
+    : ec(ecMemory), host(windowHost), skinFolder(windowSkinFolder) {}
 
 void PowerLevelMonitor::OnTimer(std::uintptr_t timerId) {
     if (timerId == kPollTimerId) {
@@ -20,7 +20,7 @@ void PowerLevelMonitor::OnTimer(std::uintptr_t timerId) {
 
 void PowerLevelMonitor::Poll() {
     int reading = 0;
-    const auto address = static_cast<std::uint16_t>(ec.registerBase + ec::kPowerLevelOffset);
+    const auto address = static_cast<std::uint16_t>(ec.RegisterBase() + ec::kPowerLevelOffset);
     // A poll that could not get the bus read nothing; the next one, 500 ms on, reads again.
     if (!ec.Transaction([&](EcBytes& bytes) { reading = bytes.ReadByte(address); })) {
         return;

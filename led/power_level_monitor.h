@@ -3,7 +3,7 @@
 #include <cstdint>
 #include <string>
 
-#include "ec/ec_port.h"
+#include "ec/ec_memory.h"
 #include "led/power_popup.h"
 
 // Polls the EC's performance level and shows the popup when it changes.
@@ -15,7 +15,7 @@ public:
     static constexpr std::uint32_t kHideDelayMs = 3000;
 
     // skinFolder is the main window's skin folder, read when the popup is first created.
-    PowerLevelMonitor(EcPort& ec, PowerMonitorHost& host, const std::string& skinFolder);
+    PowerLevelMonitor(EcMemory& ec, PowerMonitorHost& host, const std::string& skinFolder);
 
     // Handles the poll and hide timers; the caller then runs the default handling for any id.
     void OnTimer(std::uintptr_t timerId);
@@ -30,7 +30,7 @@ public:
 private:
     void Poll();
 
-    EcPort& ec;
+    EcMemory& ec;
     PowerMonitorHost& host;
     const std::string& skinFolder;
 

@@ -2,7 +2,7 @@
 
 #include <windows.h>
 
-#include "ui/core/exe_folder.h"
+#include "framework/path_text.h"
 #include "ui/wide_text.h"
 
 std::string ExecutablePath(std::size_t firstCapacity) {

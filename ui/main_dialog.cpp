@@ -1,10 +1,13 @@
 #include "ui/main_dialog.h"
 
+#include <iterator>
+#include <utility>
+
 #include "framework/app.h"
 #include "framework/dc.h"
+#include "framework/path_text.h"
 #include "res/resource.h"
 #include "ui/about_dialog.h"
-#include "ui/core/exe_folder.h"
 #include "ui/core/key_filter.h"
 #include "ui/core/skin_folder.h"
 #include "ui/core/window_title.h"
@@ -17,27 +20,42 @@ namespace {
 
 constexpr UINT kAboutCommand = 0x0010; // system-menu command of the About entry
 
+constexpr bool ModeButtonIdsMatchTheResources() {
+    constexpr std::pair<ModeButton, int> kResourceIds[] = {
+        {ModeButton::On, IDC_ON},
+        {ModeButton::RainBow, IDC_RAINBOW},
+        {ModeButton::Static, IDC_STATIC_TEST},
+        {ModeButton::Breath, IDC_BREATH},
+        {ModeButton::ColorLoop, IDC_COLORLOOP},
+        {ModeButton::Auto, IDC_AUTO},
+    };
+    for (const auto& [button, id] : kResourceIds) {
+        if (static_cast<int>(button) != id) {
+            return false;
+        }
+    }
+    return std::size(kResourceIds) == kModeButtons.size();
+}
+static_assert(ModeButtonIdsMatchTheResources(), "the mode table's control ids are the dialog's");
+
 } // namespace
 
 BEGIN_MESSAGE_MAP(CZUQ_RGB_LED_ToolDlg, CDialog)
-ON_WM_SYSCOMMAND()
-ON_WM_PAINT()
-ON_WM_QUERYDRAGICON()
-ON_WM_CTLCOLOR()
-ON_BN_CLICKED(IDC_ON, &ThisClass::OnOnClicked)
-ON_BN_CLICKED(IDC_STATIC_TEST, &ThisClass::OnTestLevel)
-ON_BN_CLICKED(IDC_BREATH, &ThisClass::OnBreathClicked)
-ON_BN_CLICKED(IDC_COLORLOOP, &ThisClass::OnColorLoopClicked)
-ON_BN_CLICKED(IDC_RAINBOW, &ThisClass::OnRainBowClicked)
-ON_BN_CLICKED(IDCANCEL, &ThisClass::OnCancelCommand)
-ON_BN_CLICKED(IDOK, &ThisClass::OnExit)
-ON_WM_LBUTTONDOWN()
-ON_BN_CLICKED(IDC_EXIT, &ThisClass::OnExit)
-ON_WM_TIMER()
-ON_BN_CLICKED(IDC_MIN, &ThisClass::OnMinimizeToTray)
-ON_MESSAGE(TrayController::kNotifyMessage, &ThisClass::OnTrayNotify)
-ON_BN_CLICKED(IDC_AUTO, &ThisClass::OnAutoClicked)
-ON_MESSAGE(WM_POWERBROADCAST, &ThisClass::OnPowerBroadcast)
+    ON_WM_SYSCOMMAND()
+    ON_WM_PAINT()
+    ON_WM_QUERYDRAGICON()
+    ON_WM_CTLCOLOR()
+    ON_BN_CLICKED(IDC_STATIC_TEST, &ThisClass::OnTestLevel)
+    ON_BN_CLICKED(IDCANCEL, &ThisClass::OnCancelCommand)
+    ON_BN_CLICKED(IDOK, &ThisClass::OnExit)
+    ON_WM_LBUTTONDOWN()
+    ON_BN_CLICKED(IDC_EXIT, &ThisClass::OnExit)
+    ON_WM_TIMER()
+    ON_BN_CLICKED(IDC_MIN, &ThisClass::OnMinimizeToTray)
+    ON_MESSAGE(TrayController::kNotifyMessage, &ThisClass::OnTrayNotify)
+    ON_MESSAGE(WM_POWERBROADCAST, &ThisClass::OnPowerBroadcast)
+    // Last: the buttons above whose ids fall inside the range keep their own entries.
+    ON_CONTROL_RANGE(BN_CLICKED, FirstModeButtonId(), LastModeButtonId(), &ThisClass::OnModeClicked)
 END_MESSAGE_MAP()
 
 CZUQ_RGB_LED_ToolDlg::CZUQ_RGB_LED_ToolDlg()
@@ -50,12 +68,9 @@ void CZUQ_RGB_LED_ToolDlg::DoDataExchange(CDataExchange* dx) {
     CDialog::DoDataExchange(dx);
     DDX_Control(dx, IDC_MIN, minButton);
     DDX_Control(dx, IDC_EXIT, exitButton);
-    DDX_Control(dx, IDC_ON, onButton);
-    DDX_Control(dx, IDC_STATIC_TEST, staticButton);
-    DDX_Control(dx, IDC_BREATH, breathButton);
-    DDX_Control(dx, IDC_COLORLOOP, colorLoopButton);
-    DDX_Control(dx, IDC_RAINBOW, rainBowButton);
-    DDX_Control(dx, IDC_AUTO, autoButton);
+    for (std::size_t row = 0; row < kModeButtons.size(); ++row) {
+        DDX_Control(dx, static_cast<int>(kModeButtons[row].button), modeButtons[row]);
+    }
 }
 
 BOOL CZUQ_RGB_LED_ToolDlg::OnInitDialog() {
@@ -105,24 +120,13 @@ void CZUQ_RGB_LED_ToolDlg::LoadBackground() {
 }
 
 void CZUQ_RGB_LED_ToolDlg::GiveStartupIcons() {
-    struct StartupIcon {
-        CSkinButton CZUQ_RGB_LED_ToolDlg::*button;
-        const char* file;
-    };
     // No mode is shown as selected until the first click.
-    static constexpr StartupIcon kStartupIcons[] = {
-        {&CZUQ_RGB_LED_ToolDlg::onButton, "\\01_On_0.ico"},
-        {&CZUQ_RGB_LED_ToolDlg::staticButton, "\\02_Static_0.ico"},
-        {&CZUQ_RGB_LED_ToolDlg::breathButton, "\\03_Breath_0.ico"},
-        {&CZUQ_RGB_LED_ToolDlg::colorLoopButton, "\\04_ColorLoop_0.ico"},
-        {&CZUQ_RGB_LED_ToolDlg::rainBowButton, "\\05_RainBow_0.ico"},
-        {&CZUQ_RGB_LED_ToolDlg::autoButton, "\\06_Auto_0.ico"},
-        {&CZUQ_RGB_LED_ToolDlg::exitButton, "\\06_Exit.ico"},
-        {&CZUQ_RGB_LED_ToolDlg::minButton, "\\07_Min.ico"},
-    };
-    for (const StartupIcon& startup : kStartupIcons) {
-        (this->*startup.button).SetIcons(LoadSkinIcon(skinFolder + startup.file), nullptr);
+    for (std::size_t row = 0; row < kModeButtons.size(); ++row) {
+        modeButtons[row].SetIcons(LoadSkinIcon(skinFolder + PlainIconFile(kModeButtons[row])),
+                                  nullptr);
     }
+    exitButton.SetIcons(LoadSkinIcon(skinFolder + "\\06_Exit.ico"), nullptr);
+    minButton.SetIcons(LoadSkinIcon(skinFolder + "\\07_Min.ico"), nullptr);
 }
 
 void CZUQ_RGB_LED_ToolDlg::OnSysCommand(UINT id, LPARAM) {
@@ -165,24 +169,11 @@ BOOL CZUQ_RGB_LED_ToolDlg::PreTranslateMessage(MSG* msg) {
     return CDialog::PreTranslateMessage(msg);
 }
 
-void CZUQ_RGB_LED_ToolDlg::OnAutoClicked() {
-    ledModes.SelectLedMode(LedMode::Auto);
-}
-
-void CZUQ_RGB_LED_ToolDlg::OnOnClicked() {
-    ledModes.SelectLedMode(LedMode::On);
-}
-
-void CZUQ_RGB_LED_ToolDlg::OnRainBowClicked() {
-    ledModes.SelectLedMode(LedMode::RainBow);
-}
-
-void CZUQ_RGB_LED_ToolDlg::OnBreathClicked() {
-    ledModes.SelectLedMode(LedMode::Breath);
-}
-
-void CZUQ_RGB_LED_ToolDlg::OnColorLoopClicked() {
-    ledModes.SelectLedMode(LedMode::ColorLoop);
+void CZUQ_RGB_LED_ToolDlg::OnModeClicked(UINT id) {
+    const std::size_t row = RowOfButton(static_cast<int>(id));
+    if (row < kModeButtons.size() && kModeButtons[row].mode) {
+        ledModes.SelectLedMode(*kModeButtons[row].mode);
+    }
 }
 
 void CZUQ_RGB_LED_ToolDlg::OnTestLevel() {

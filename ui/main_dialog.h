@@ -1,6 +1,7 @@
 #pragma once
 #include <windows.h>
 
+#include <array>
 #include <cstdint>
 #include <memory>
 #include <string>
@@ -39,12 +40,8 @@ protected:
     void OnPaint();
     HCURSOR OnQueryDragIcon();
     HBRUSH OnCtlColor(CDC* dc, CWnd* wnd, UINT ctlType);
-    // The five mode buttons.
-    void OnAutoClicked();
-    void OnOnClicked();
-    void OnRainBowClicked();
-    void OnBreathClicked();
-    void OnColorLoopClicked();
+    // Any button in the mode buttons' id range; ids without a mode are left alone.
+    void OnModeClicked(UINT id);
     void OnTestLevel();
     void OnCancelCommand();
     void OnExit();
@@ -87,12 +84,8 @@ private:
     CBrush backgroundBrush;
     CSkinButton minButton;
     CSkinButton exitButton;
-    CSkinButton onButton;
-    CSkinButton staticButton;
-    CSkinButton breathButton;
-    CSkinButton colorLoopButton;
-    CSkinButton rainBowButton;
-    CSkinButton autoButton;
+    // One per row of kModeButtons.
+    std::array<CSkinButton, kModeButtons.size()> modeButtons;
     LedModeController ledModes;
     PowerLevelMonitor powerMonitor;
     std::string exeFolder;

@@ -10,21 +10,8 @@
 #include "ui/tray_menu.h"
 
 CSkinButton* CZUQ_RGB_LED_ToolDlg::ButtonOf(ModeButton button) {
-    switch (button) {
-    case ModeButton::On:
-        return &onButton;
-    case ModeButton::RainBow:
-        return &rainBowButton;
-    case ModeButton::Static:
-        return &staticButton;
-    case ModeButton::Breath:
-        return &breathButton;
-    case ModeButton::ColorLoop:
-        return &colorLoopButton;
-    case ModeButton::Auto:
-        return &autoButton;
-    }
-    return nullptr;
+    const std::size_t row = RowOfButton(static_cast<int>(button));
+    return row < kModeButtons.size() ? &modeButtons[row] : nullptr;
 }
 
 void CZUQ_RGB_LED_ToolDlg::SetButtonIcon(ModeButton button, const std::string& iconPath) {

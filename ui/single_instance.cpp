@@ -11,15 +11,9 @@ constexpr UINT kAnswerTimeoutMs = 5000;
 
 } // namespace
 
-SingleInstance::~SingleInstance() {
-    if (guard != nullptr) {
-        ::CloseHandle(guard);
-    }
-}
-
 bool SingleInstance::Claim() {
-    guard = ::CreateMutexW(nullptr, FALSE, kGuardName);
-    if (guard != nullptr) {
+    guard.Reset(::CreateMutexW(nullptr, FALSE, kGuardName));
+    if (guard) {
         return ::GetLastError() != ERROR_ALREADY_EXISTS;
     }
     // A guard made by a copy run as administrator exists but refuses a copy run without.

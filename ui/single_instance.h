@@ -1,21 +1,18 @@
 #pragma once
 #include <windows.h>
 
+#include "framework/owned_handle.h"
+
 // One copy of the program at a time: two would both poll, both show the popup and both write the
 // EC. The guard is a named mutex of the user's session, held for the whole run.
 class SingleInstance {
 public:
-    SingleInstance() = default;
-    ~SingleInstance();
-    SingleInstance(const SingleInstance&) = delete;
-    SingleInstance& operator=(const SingleInstance&) = delete;
-
     // True when this is the only copy (the guard is ours from now on); false when another copy
     // holds it.
     bool Claim();
 
 private:
-    HANDLE guard = nullptr;
+    OwnedKernelHandle guard;
 };
 
 // The message that asks the running copy's main window to come forward (registered by name).

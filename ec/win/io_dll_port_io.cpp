@@ -12,7 +12,7 @@ template <typename Fn> Fn Bind(HMODULE module, const char* name) {
 } // namespace
 
 PortAccessFailure IoDllPortIo::Open() {
-    ioLibrary = ModuleHandle(LoadIoDllFromTrustedFolders());
+    ioLibrary.Reset(LoadIoDllFromTrustedFolders());
     if (!ioLibrary) {
         return PortAccessFailure::LibraryMissing;
     }

@@ -3,7 +3,7 @@
 #include <windows.h>
 
 #include "ec/port_io.h"
-#include "ec/win/module_handle.h"
+#include "framework/owned_handle.h"
 
 // Port access through the io.dll port-I/O library, bound at run time.
 class IoDllPortIo final : public PortIo {
@@ -18,7 +18,7 @@ private:
     using Inp32Fn = short(__stdcall*)(short port);
     using DriverTestFn = BOOL(__stdcall*)();
 
-    ModuleHandle ioLibrary;
+    OwnedModule ioLibrary;
     Out32Fn out32 = nullptr;
     Inp32Fn inp32 = nullptr;
     DriverTestFn isInpOutDriverOpen = nullptr;

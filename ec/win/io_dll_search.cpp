@@ -2,6 +2,8 @@
 
 #include <string>
 
+#include "framework/path_text.h"
+
 namespace {
 
 constexpr wchar_t kLibraryName[] = L"io.dll";
@@ -10,14 +12,12 @@ constexpr wchar_t kLibraryName[] = L"io.dll";
 constexpr DWORD kLongestPath = 32768;
 
 std::wstring ProgramFolder() {
-    std::wstring path(kLongestPath, L'\0');
-    const DWORD length = ::GetModuleFileNameW(nullptr, path.data(), kLongestPath);
-    if (length == 0 || length >= kLongestPath) {
-        return {};
-    }
-    path.resize(length);
-    const std::size_t lastBackslash = path.rfind(L'\\');
-    return lastBackslash == std::wstring::npos ? std::wstring{} : path.substr(0, lastBackslash);
+    return FolderOfPath(ReadWholeString<wchar_t>(
+        [](wchar_t* buffer, std::size_t capacity) {
+            return static_cast<std::size_t>(
+                ::GetModuleFileNameW(nullptr, buffer, static_cast<DWORD>(capacity)));
+        },
+        512, kLongestPath - 1));
 }
 
 std::wstring SystemFolder() {

@@ -23,31 +23,25 @@ HANDLE CreateSharedMutex() {
 } // namespace
 
 IsaBusMutex::IsaBusMutex() {
-    mutex = OpenMutexA(SYNCHRONIZE | MUTEX_MODIFY_STATE, FALSE, kMutexName);
-    if (mutex == nullptr) {
-        mutex = CreateSharedMutex();
-    }
-}
-
-IsaBusMutex::~IsaBusMutex() {
-    if (mutex != nullptr) {
-        CloseHandle(mutex);
+    mutex.Reset(OpenMutexA(SYNCHRONIZE | MUTEX_MODIFY_STATE, FALSE, kMutexName));
+    if (!mutex) {
+        mutex.Reset(CreateSharedMutex());
     }
 }
 
 bool IsaBusMutex::Acquire(std::uint32_t waitMs) {
     // Without the mutex (it exists but refuses us) accesses go on unguarded, as they would
     // without any other tool present.
-    if (mutex == nullptr) {
+    if (!mutex) {
         return true;
     }
-    const DWORD result = WaitForSingleObject(mutex, waitMs);
+    const DWORD result = WaitForSingleObject(mutex.Get(), waitMs);
     // An abandoned mutex is ours now; the tool that died left the ports idle.
     return result == WAIT_OBJECT_0 || result == WAIT_ABANDONED;
 }
 
 void IsaBusMutex::Release() {
-    if (mutex != nullptr) {
-        ReleaseMutex(mutex);
+    if (mutex) {
+        ReleaseMutex(mutex.Get());
     }
 }

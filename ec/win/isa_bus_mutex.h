@@ -3,19 +3,17 @@
 #include <windows.h>
 
 #include "ec/bus_lock.h"
+#include "framework/owned_handle.h"
 
 // The mutex "Global\Access_ISABUS.HTP.Method" that hardware-monitoring tools share for
 // Super-I/O port access.
 class IsaBusMutex final : public BusLock {
 public:
     IsaBusMutex();
-    ~IsaBusMutex() override;
-    IsaBusMutex(const IsaBusMutex&) = delete;
-    IsaBusMutex& operator=(const IsaBusMutex&) = delete;
 
     bool Acquire(std::uint32_t waitMs) override;
     void Release() override;
 
 private:
-    HANDLE mutex = nullptr;
+    OwnedKernelHandle mutex;
 };

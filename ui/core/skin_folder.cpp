@@ -4,6 +4,6 @@
 
 std::string SkinFolderFor(std::string_view exeFolder, std::uint16_t languageId) {
     std::string folder(exeFolder);
-    folder += language::UsesChinese(languageId) ? "\\skin_CN" : "\\skin_EN";
+    folder += language::LanguageFor(languageId).skinFolder;
     return folder;
 }

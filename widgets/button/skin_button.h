@@ -2,9 +2,9 @@
 #include "framework/button.h"
 #include "framework/dc.h"
 #include "framework/gdi.h"
+#include "framework/owned_handle.h"
 #include "framework/tooltip.h"
 #include "widgets/button/core/image_placement.h"
-#include "widgets/button/owned_handle.h"
 #include "widgets/menu/owner_draw_menu.h"
 
 #include <windows.h>

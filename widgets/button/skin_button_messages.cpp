@@ -3,7 +3,6 @@
 
 #include <shellapi.h>
 
-// clang-format off
 BEGIN_MESSAGE_MAP(CSkinButton, CButton)
     ON_WM_SETCURSOR()
     ON_WM_KILLFOCUS()
@@ -17,19 +16,14 @@ BEGIN_MESSAGE_MAP(CSkinButton, CButton)
     ON_WM_CTLCOLOR_REFLECT()
     ON_WM_MENUCHAR()
     // Declines (framework handling) unless the item opens one of our own sub-menus.
-    {WM_MEASUREITEM, 0, 0, [](CCmdTarget& self, WPARAM, LPARAM lp, LRESULT& r) {
-         r = TRUE;
-         return static_cast<CSkinButton&>(self).MeasureSubMenuItem(
-             reinterpret_cast<MEASUREITEMSTRUCT*>(lp));
-     }},
+    ON_WM_MEASUREITEM_MAY_DECLINE(&CSkinButton::MeasureSubMenuItem)
     ON_MESSAGE(BM_SETSTYLE, &CSkinButton::OnSetStyle)
     ON_MESSAGE(WM_MOUSELEAVE, &CSkinButton::OnMouseLeave)
     ON_MESSAGE(BM_SETCHECK, &CSkinButton::OnSetCheck)
     ON_MESSAGE(BM_GETCHECK, &CSkinButton::OnGetCheck)
 END_MESSAGE_MAP()
-    // clang-format on
 
-    void CSkinButton::ClearHover() {
+void CSkinButton::ClearHover() {
     if (flat && hover) {
         hover = FALSE;
         Invalidate();

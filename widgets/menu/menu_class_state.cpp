@@ -1,8 +1,8 @@
 #include "widgets/menu/menu_class_state.h"
 
+#include "framework/owned_handle.h"
 #include "widgets/menu/core/classic_theme.h"
 #include "widgets/menu/core/os_class.h"
-#include "widgets/menu/registry_key.h"
 
 #include <cstring>
 #include <string_view>
@@ -34,14 +34,16 @@ bool ClassicThemeSelected() {
         return cache.classic;
     }
     cache.done = true; // a failure below is remembered as no classic theme
-    RegistryKey key;
-    if (!key.Open(HKEY_CURRENT_USER, "Software\\Microsoft\\Plus!\\Themes\\Current")) {
+    HKEY opened = nullptr;
+    if (::RegOpenKeyExA(HKEY_CURRENT_USER, "Software\\Microsoft\\Plus!\\Themes\\Current", 0,
+                        KEY_READ, &opened) != ERROR_SUCCESS) {
         return cache.classic;
     }
+    const OwnedRegistryKey key(opened);
     char value[260];
     DWORD size = sizeof(value);
-    if (::RegQueryValueExA(key, nullptr, nullptr, nullptr, reinterpret_cast<BYTE*>(value), &size) ==
-        ERROR_SUCCESS) {
+    if (::RegQueryValueExA(key.Get(), nullptr, nullptr, nullptr, reinterpret_cast<BYTE*>(value),
+                           &size) == ERROR_SUCCESS) {
         // The stored value need not end in a terminator.
         const std::string_view text(value, ::strnlen(value, size));
         cache.classic = IsClassicThemeValue(text);

@@ -42,18 +42,6 @@ RECT TextRect(const RECT& item, int textLeft, const ItemTextParts<wchar_t>& part
     return rect;
 }
 
-class ScopedBkMode {
-public:
-    ScopedBkMode(CDC& dc, int mode) : dc_(dc), previous_(dc.SetBkMode(mode)) {}
-    ScopedBkMode(const ScopedBkMode&) = delete;
-    ScopedBkMode& operator=(const ScopedBkMode&) = delete;
-    ~ScopedBkMode() { dc_.SetBkMode(previous_); }
-
-private:
-    CDC& dc_;
-    int previous_;
-};
-
 } // namespace
 
 void COwnerDrawMenu::DrawItem(DRAWITEMSTRUCT* item) {

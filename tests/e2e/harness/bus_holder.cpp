@@ -1,6 +1,7 @@
 #include "bus_holder.h"
 
 #include "paths.h"
+#include "tools/ecsim/state/unix_path.h"
 #include "wait.h"
 
 namespace e2e {
@@ -26,7 +27,7 @@ std::string BusHolder::UniqueName(const char* what) {
 
 BusHolder::BusHolder(Ending ending)
     : ready(UniqueName("ready")), release(UniqueName("release")),
-      holder(FromUnixPath(GLINT_E2E_BUS_HOLDER),
+      holder(ecsim::WindowsPathFromUnix(GLINT_E2E_BUS_HOLDER),
              HolderArguments(ready.Name(), release.Name(), ending)) {}
 
 bool BusHolder::Holding() {

@@ -1,5 +1,7 @@
 #include "paths.h"
 
+#include "tools/ecsim/state/unix_path.h"
+
 #include <windows.h>
 
 #include <atomic>
@@ -8,28 +10,12 @@
 
 namespace e2e {
 
-std::filesystem::path FromUnixPath(const std::string& unixPath) {
-    using ToDosName = WCHAR*(CDECL*)(const char*);
-    const auto toDos = reinterpret_cast<ToDosName>(reinterpret_cast<void (*)()>(
-        ::GetProcAddress(::GetModuleHandleW(L"kernel32.dll"), "wine_get_dos_file_name")));
-    if (toDos == nullptr) {
-        return unixPath;
-    }
-    WCHAR* dosName = toDos(unixPath.c_str());
-    if (dosName == nullptr) {
-        return unixPath;
-    }
-    std::filesystem::path path(dosName);
-    ::HeapFree(::GetProcessHeap(), 0, dosName);
-    return path;
-}
-
 std::filesystem::path BuiltProgram() {
-    return FromUnixPath(GLINT_E2E_PROGRAM);
+    return ecsim::WindowsPathFromUnix(GLINT_E2E_PROGRAM);
 }
 
 std::filesystem::path ArtifactPath(const std::string& name) {
-    const std::filesystem::path folder = FromUnixPath(GLINT_E2E_ARTIFACTS);
+    const std::filesystem::path folder = ecsim::WindowsPathFromUnix(GLINT_E2E_ARTIFACTS);
     std::error_code ignored;
     std::filesystem::create_directories(folder, ignored);
     return folder / name;

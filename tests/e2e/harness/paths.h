@@ -4,9 +4,6 @@
 
 namespace e2e {
 
-// A Unix path as this Wine process names it (through its drive mapping).
-std::filesystem::path FromUnixPath(const std::string& unixPath);
-
 // glint.exe as built, with its skins and the simulated io.dll beside it.
 std::filesystem::path BuiltProgram();
 // A file under build/artifacts/<architecture>/ (the folder is created); screenshots go there.

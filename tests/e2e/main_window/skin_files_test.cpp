@@ -11,6 +11,7 @@
 #include "program_copy.h"
 #include "res/resource.h"
 #include "skin_checks.h"
+#include "tools/ecsim/state/unix_path.h"
 #include "window_find.h"
 
 namespace {
@@ -145,7 +146,7 @@ TEST_F(SkinFiles, WithoutIoDllTheProgramSaysSoAndEndsWithOne) {
 }
 
 TEST_F(SkinFiles, IoDllLackingAFunctionIsNamedAsSuch) {
-    ASSERT_TRUE(copy->CopyIoDllFrom(FromUnixPath(GLINT_E2E_IO_DLL_LACKING_EXPORT)));
+    ASSERT_TRUE(copy->CopyIoDllFrom(ecsim::WindowsPathFromUnix(GLINT_E2E_IO_DLL_LACKING_EXPORT)));
     ASSERT_TRUE(copy->CopySkin("skin_EN"));
     ASSERT_NO_FATAL_FAILURE(Launch(FromCopy()));
     ExpectStartFailure(L"lacks a function that Glint Controls needs",

@@ -18,13 +18,7 @@ private:
     ecsim::EcSimState& state;
 };
 
-class NoOtherTool final : public BusLock {
-public:
-    bool Acquire(std::uint32_t) override { return true; }
-    void Release() override {}
-};
-
 inline std::unique_ptr<EcPort> PortOn(ecsim::EcSimState& state) {
     return std::make_unique<EcPort>(std::make_unique<SimulatedPorts>(state),
-                                    std::make_unique<NoOtherTool>());
+                                    std::make_unique<UnsharedBus>());
 }

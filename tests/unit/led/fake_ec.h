@@ -11,6 +11,16 @@
 #include "ec/bus_lock.h"
 #include "ec/ec_port.h"
 #include "ec/port_io.h"
+#include "ec/super_io_decoder.h"
+
+// value as the given number of upper-case hex digits, as the EC logs show addresses and bytes.
+inline std::string HexDigits(unsigned value, int digits) {
+    std::string text(static_cast<std::size_t>(digits), '0');
+    for (int i = digits - 1; i >= 0; --i, value >>= 4) {
+        text[static_cast<std::size_t>(i)] = "0123456789ABCDEF"[value & 0xF];
+    }
+    return text;
+}
 
 // Another tool on the same bus. It wants the bus from a given EC byte access of ours on
 // (counted over the whole run, from 0) and takes it as soon as it is free from then on; having
@@ -67,32 +77,21 @@ public:
     PortAccessFailure Open() override { return PortAccessFailure::None; }
     bool IsUsable() override { return true; }
     void Write(std::uint16_t port, std::uint8_t value) override {
-        if (port == 0x4E) {
-            index = value;
-        } else if (index == 0x2E) {
-            subRegister = value;
-        } else if (subRegister == 0x11) {
-            address = static_cast<std::uint16_t>((address & 0x00FF) | (value << 8));
-        } else if (subRegister == 0x10) {
-            address = static_cast<std::uint16_t>((address & 0xFF00) | value);
-        } else if (subRegister == 0x12) {
-            Log("W " + Hex(address, 4) + " " + Hex(value, 2));
-            memory[address] = value;
+        if (const auto address = ec::sio::ApplyPortWrite(registers, port, value)) {
+            Log("W " + HexDigits(*address, 4) + " " + HexDigits(value, 2));
+            memory[*address] = value;
         }
     }
-    std::uint16_t Read(std::uint16_t) override {
-        Log("R " + Hex(address, 4));
-        return memory[address];
+    std::uint16_t Read(std::uint16_t port) override {
+        const ec::sio::PortReadResult source = ec::sio::ResolvePortRead(registers, port);
+        if (!source.ramAddress) {
+            return source.registerValue;
+        }
+        Log("R " + HexDigits(*source.ramAddress, 4));
+        return memory[*source.ramAddress];
     }
 
 private:
-    static std::string Hex(unsigned value, int digits) {
-        std::string text(static_cast<std::size_t>(digits), '0');
-        for (int i = digits - 1; i >= 0; --i, value >>= 4) {
-            text[static_cast<std::size_t>(i)] = "0123456789ABCDEF"[value & 0xF];
-        }
-        return text;
-    }
     void Log(const std::string& event) {
         if (onAccess) {
             onAccess(event);
@@ -105,9 +104,7 @@ private:
     std::vector<std::string>& log;
     std::array<std::uint8_t, 0x10000>& memory;
     OtherTool& other;
-    std::uint8_t index = 0;
-    std::uint8_t subRegister = 0;
-    std::uint16_t address = 0;
+    ec::sio::Registers registers;
 };
 
 // An EcPort on a fake EC whose identification bytes are given, on a bus that another tool wants

@@ -4,14 +4,14 @@
 #include <string>
 #include <vector>
 
-#include "fake_ec.h"
+#include "ec_memory_rig.h"
 #include "led/led_mode_controller.h"
 #include "recording_timers.h"
 
 namespace {
 
 using Events = std::vector<std::string>;
-using Flags = std::array<std::int32_t, 6>;
+using Flags = LedModeController::SelectionFlagArray;
 
 class RecordingView final : public ModeButtonView {
 public:
@@ -31,13 +31,14 @@ public:
 };
 
 struct ControllerRig {
-    EcRig ec;
+    EcMemoryRig ec;
     RecordingView view{ec.log};
     RecordingTimers timers;
     std::string skinFolder;
-    LedModeController controller{*ec.port, view, timers, skinFolder};
+    LedModeController controller{ec.traced, view, timers, skinFolder};
 
-    explicit ControllerRig(std::uint8_t id1 = 0x55, std::uint8_t id2 = 0x70) : ec(id1, id2) {
+    explicit ControllerRig(std::int32_t registerBase = ec::kRecognisedRegisterBase)
+        : ec(registerBase) {
         // Set after construction, as the main window fills it in its initialisation.
         skinFolder = "C:\\Glint\\skin_EN";
     }
@@ -56,7 +57,7 @@ struct ControllerRig {
 struct ModeCase {
     LedMode mode;
     ModeButton button;
-    LedModeController::FlagIndex flag;
+    std::size_t flag;
     std::uint8_t controlBefore;
     Events ecTraffic;
 };
@@ -80,27 +81,27 @@ TEST_P(SelectLedModeCase, WritesModeThenRewritesBitZeroOfControlByte) {
 INSTANTIATE_TEST_SUITE_P(EveryMode, SelectLedModeCase,
                          testing::Values(ModeCase{LedMode::On,
                                                   ModeButton::On,
-                                                  LedModeController::OnFlag,
+                                                  RowOfMode(LedMode::On),
                                                   0xFF,
                                                   {"W C4FC 01", "R C422", "W C422 FE"}},
                                          ModeCase{LedMode::RainBow,
                                                   ModeButton::RainBow,
-                                                  LedModeController::RainBowFlag,
+                                                  RowOfMode(LedMode::RainBow),
                                                   0x00,
                                                   {"W C4FC 02", "R C422", "W C422 01"}},
                                          ModeCase{LedMode::Auto,
                                                   ModeButton::Auto,
-                                                  LedModeController::AutoFlag,
+                                                  RowOfMode(LedMode::Auto),
                                                   0xA4,
                                                   {"W C4FC 00", "R C422", "W C422 A5"}},
                                          ModeCase{LedMode::Breath,
                                                   ModeButton::Breath,
-                                                  LedModeController::BreathFlag,
+                                                  RowOfMode(LedMode::Breath),
                                                   0x81,
                                                   {"W C4FC 03", "R C422", "W C422 81"}},
                                          ModeCase{LedMode::ColorLoop,
                                                   ModeButton::ColorLoop,
-                                                  LedModeController::ColorLoopFlag,
+                                                  RowOfMode(LedMode::ColorLoop),
                                                   0x5A,
                                                   {"W C4FC 04", "R C422", "W C422 5B"}}));
 
@@ -134,9 +135,9 @@ TEST(SelectLedMode, TheEcHasTheModeBeforeIconsFlagsAndModeShowIt) {
         EXPECT_EQ(rig.ec.memory[0xC4FC], 4) << "an icon before the EC has the mode";
     };
     std::vector<std::optional<LedMode>> modeAtEcAccess;
-    rig.ec.ec->onAccess = [&](const std::string&) {
+    rig.ec.traced.onAccess = [&](const std::string&) {
         modeAtEcAccess.push_back(rig.controller.CurrentMode());
-        EXPECT_EQ(rig.controller.SelectionFlags()[LedModeController::AutoFlag], 1);
+        EXPECT_EQ(rig.controller.SelectionFlags()[RowOfMode(LedMode::Auto)], 1);
     };
 
     rig.controller.SelectLedMode(LedMode::ColorLoop);
@@ -150,10 +151,10 @@ TEST(SelectLedMode, TheEcHasTheModeBeforeIconsFlagsAndModeShowIt) {
     EXPECT_EQ(rig.ec.log[3], "icon 1004 C:\\Glint\\skin_EN\\04_ColorLoop_1.ico");
     ASSERT_EQ(flagsAtIcon.size(), 6u);
     for (const Flags& flags : flagsAtIcon) {
-        EXPECT_EQ(flags[LedModeController::ColorLoopFlag], 1);
-        EXPECT_EQ(flags[LedModeController::AutoFlag], 1);
+        EXPECT_EQ(flags[RowOfMode(LedMode::ColorLoop)], 1);
+        EXPECT_EQ(flags[RowOfMode(LedMode::Auto)], 1);
     }
-    EXPECT_EQ(rig.controller.SelectionFlags()[LedModeController::AutoFlag], 0);
+    EXPECT_EQ(rig.controller.SelectionFlags()[RowOfMode(LedMode::Auto)], 0);
     EXPECT_EQ(modeAtEcAccess, std::vector<std::optional<LedMode>>(3, LedMode::Auto));
     EXPECT_EQ(rig.controller.CurrentMode(), LedMode::ColorLoop);
     EXPECT_TRUE(rig.timers.log.empty()) << "no retry for a click that got the bus";
@@ -169,8 +170,8 @@ TEST(SelectLedMode, RepeatedClickRepeatsIconsAndWrites) {
     EXPECT_EQ(rig.ec.log, first);
 }
 
-TEST(SelectLedMode, UnrecognisedChipUsesTheLowRegisterBase) {
-    ControllerRig rig(0x54, 0x70);
+TEST(SelectLedMode, WritesAboveTheRegisterBaseOfTheChip) {
+    ControllerRig rig(ec::kOtherRegisterBase);
     rig.ec.memory[0x422] = 0x10;
     rig.controller.SelectLedMode(LedMode::Breath);
     EXPECT_EQ(rig.EcEvents(), (Events{"W 04FC 03", "R 0422", "W 0422 11"}));

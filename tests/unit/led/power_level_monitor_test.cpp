@@ -6,7 +6,7 @@
 #include <utility>
 #include <vector>
 
-#include "fake_ec.h"
+#include "ec_memory_rig.h"
 #include "led/power_level_monitor.h"
 #include "recording_power_host.h"
 
@@ -15,11 +15,11 @@ namespace {
 using Events = std::vector<std::string>;
 
 struct MonitorRig {
-    EcRig ec;
+    EcMemoryRig ec;
     Events log;
     RecordingHost host{log};
     std::string skinFolder = "C:\\Glint\\skin_CN";
-    PowerLevelMonitor monitor{*ec.port, host, skinFolder};
+    PowerLevelMonitor monitor{ec.traced, host, skinFolder};
 
     // One poll with the power-level register holding the reading.
     void Poll(std::uint8_t reading) {

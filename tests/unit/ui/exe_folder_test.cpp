@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-#include "ui/core/exe_folder.h"
+#include "framework/path_text.h"
 
 namespace {
 
@@ -13,6 +13,11 @@ TEST(FolderOfPath, CutsAtTheLastBackslash) {
     EXPECT_EQ(FolderOfPath("C:\\A\\B\\prog.exe"), "C:\\A\\B");
     EXPECT_EQ(FolderOfPath("C:\\prog.exe"), "C:");
     EXPECT_EQ(FolderOfPath("\\\\server\\share\\dir\\prog.exe"), "\\\\server\\share\\dir");
+}
+
+TEST(FolderOfPath, WidePathsCutTheSameWay) {
+    EXPECT_EQ(FolderOfPath(std::wstring_view(L"C:\\\u4e2d\\prog.exe")), L"C:\\\u4e2d");
+    EXPECT_EQ(FolderOfPath(std::wstring_view(L"prog.exe")), L"");
 }
 
 TEST(FolderOfPath, PathWithoutBackslashHasNoFolder) {

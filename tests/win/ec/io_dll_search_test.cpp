@@ -4,7 +4,7 @@
 #include <vector>
 
 #include "ec/win/io_dll_search.h"
-#include "ec/win/module_handle.h"
+#include "framework/owned_handle.h"
 #include "test_support.h"
 
 namespace {
@@ -54,7 +54,7 @@ struct IoDllSearch : testing::Test {
 };
 
 TEST_F(IoDllSearch, WithoutTheSafeFlagsTheProgramsFolderIsLoadedByFullPath) {
-    const ModuleHandle module(LoadIoDllFromTrustedFolders(LoadOnOldSystem));
+    const OwnedModule module(LoadIoDllFromTrustedFolders(LoadOnOldSystem));
     ASSERT_TRUE(module);
     wchar_t loaded[MAX_PATH] = {};
     ::GetModuleFileNameW(module.Get(), loaded, MAX_PATH);

@@ -1,21 +1,16 @@
 #include "test_support.h"
 
+#include "framework/path_text.h"
+
 #include <atomic>
 #include <cstdio>
 #include <vector>
 
 std::filesystem::path ProgramFolder() {
-    std::wstring path(MAX_PATH, L'\0');
-    for (;;) {
-        const DWORD length =
-            GetModuleFileNameW(nullptr, path.data(), static_cast<DWORD>(path.size()));
-        if (length < path.size()) {
-            path.resize(length);
-            break;
-        }
-        path.resize(path.size() * 2);
-    }
-    return std::filesystem::path(path).parent_path();
+    return FolderOfPath(ReadWholeString<wchar_t>([](wchar_t* buffer, std::size_t capacity) {
+        return static_cast<std::size_t>(
+            GetModuleFileNameW(nullptr, buffer, static_cast<DWORD>(capacity)));
+    }));
 }
 
 ScratchFolder::ScratchFolder() {

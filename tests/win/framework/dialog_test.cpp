@@ -40,7 +40,7 @@ protected:
 };
 
 BEGIN_MESSAGE_MAP(SteppedDialog, CDialog)
-ON_WM_TIMER()
+    ON_WM_TIMER()
 END_MESSAGE_MAP()
 
 void PostKey(HWND hwnd, WPARAM key) {

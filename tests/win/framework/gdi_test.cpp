@@ -2,7 +2,7 @@
 #include "framework/dc.h"
 #include "framework/gdi.h"
 #include "framework/wnd.h"
-#include "pump.h"
+#include "tests/win/support/pump.h"
 
 #include <gtest/gtest.h>
 
@@ -182,7 +182,7 @@ protected:
 };
 
 BEGIN_MESSAGE_MAP(PaintProbe, CWnd)
-ON_WM_PAINT()
+    ON_WM_PAINT()
 END_MESSAGE_MAP()
 
 TEST(DeviceContexts, APaintContextValidatesWhatItPainted) {
@@ -224,6 +224,22 @@ TEST(DeviceContexts, ScopedSelectPutsBackWhatWasSelected) {
     EXPECT_EQ(::GetCurrentObject(dc, OBJ_BRUSH), outer.GetSafeHandle());
     EXPECT_EQ(::GetCurrentObject(dc, OBJ_PEN), originalPen);
     ::SelectObject(dc, originalBrush);
+}
+
+TEST(DeviceContexts, ScopedBkModePutsBackThePreviousMode) {
+    Canvas canvas(4, 4);
+    const HDC dc = canvas.dc;
+    ASSERT_NE(::SetBkMode(dc, OPAQUE), 0);
+    {
+        ScopedBkMode transparent(dc, TRANSPARENT);
+        EXPECT_EQ(::GetBkMode(dc), TRANSPARENT);
+        {
+            ScopedBkMode opaque(dc, OPAQUE);
+            EXPECT_EQ(::GetBkMode(dc), OPAQUE);
+        }
+        EXPECT_EQ(::GetBkMode(dc), TRANSPARENT);
+    }
+    EXPECT_EQ(::GetBkMode(dc), OPAQUE);
 }
 
 TEST(Drawing, Draw3dRectGivesTheFarCornersToTheBottomRightColour) {

@@ -15,6 +15,9 @@ constexpr UINT kPong = WM_APP + 2;
 constexpr UINT kFirstCommand = 0x6001;
 constexpr UINT kSecondCommand = 0x6002;
 constexpr UINT kEditedCommand = 0x6003;
+constexpr UINT kRangeFirst = 0x6010;
+constexpr UINT kRangeOwnEntry = 0x6012;
+constexpr UINT kRangeLast = 0x6014;
 
 // A window handle of its own, destroyed at the end of the test unless something else did it.
 class PopupWindow {
@@ -55,11 +58,11 @@ protected:
 };
 
 BEGIN_MESSAGE_MAP(BaseProbe, CWnd)
-ON_MESSAGE(kPing, &BaseProbe::OnPing)
-ON_MESSAGE(kPong, &BaseProbe::OnPong)
-ON_COMMAND(kFirstCommand, &BaseProbe::OnFirst)
-ON_COMMAND(kSecondCommand, &BaseProbe::OnSecond)
-ON_CONTROL(EN_CHANGE, kEditedCommand, &BaseProbe::OnEdited)
+    ON_MESSAGE(kPing, &BaseProbe::OnPing)
+    ON_MESSAGE(kPong, &BaseProbe::OnPong)
+    ON_COMMAND(kFirstCommand, &BaseProbe::OnFirst)
+    ON_COMMAND(kSecondCommand, &BaseProbe::OnSecond)
+    ON_CONTROL(EN_CHANGE, kEditedCommand, &BaseProbe::OnEdited)
 END_MESSAGE_MAP()
 
 class DerivedProbe : public BaseProbe {
@@ -73,8 +76,8 @@ protected:
 };
 
 BEGIN_MESSAGE_MAP(DerivedProbe, BaseProbe)
-ON_MESSAGE(kPing, &DerivedProbe::OnPingAgain)
-ON_COMMAND(kSecondCommand, &DerivedProbe::OnSecondAgain)
+    ON_MESSAGE(kPing, &DerivedProbe::OnPingAgain)
+    ON_COMMAND(kSecondCommand, &DerivedProbe::OnSecondAgain)
 END_MESSAGE_MAP()
 
 LRESULT Command(HWND hwnd, UINT id, UINT code = 0, HWND control = nullptr) {
@@ -114,6 +117,37 @@ TEST(MessageTable, DerivedEntriesOverrideTheBaseOnesAndInheritTheRest) {
                                                      "base first"}));
 }
 
+class RangeProbe : public CWnd {
+public:
+    std::vector<std::string> calls;
+
+protected:
+    void OnRange(UINT id) { calls.push_back("range " + std::to_string(id - kRangeFirst)); }
+    void OnOwnEntry() { calls.push_back("own entry"); }
+    DECLARE_MESSAGE_MAP()
+};
+
+BEGIN_MESSAGE_MAP(RangeProbe, CWnd)
+    ON_BN_CLICKED(kRangeOwnEntry, &RangeProbe::OnOwnEntry)
+    ON_CONTROL_RANGE(BN_CLICKED, kRangeFirst, kRangeLast, &RangeProbe::OnRange)
+END_MESSAGE_MAP()
+
+TEST(MessageTable, ARangeEntryHandsItsHandlerEachIdOfItsRangeAndNoOther) {
+    PopupWindow window;
+    PopupWindow control;
+    RangeProbe probe;
+    ASSERT_TRUE(probe.SubclassWindow(window.get()));
+
+    for (UINT id = kRangeFirst - 1; id <= kRangeLast + 1; ++id) {
+        Command(window.get(), id, BN_CLICKED, control.get());
+    }
+    // Another notification code from an id in the range is not the entry's.
+    Command(window.get(), kRangeFirst, EN_CHANGE, control.get());
+
+    EXPECT_EQ(probe.calls,
+              (std::vector<std::string>{"range 0", "range 1", "own entry", "range 3", "range 4"}));
+}
+
 TEST(MessageTable, CommandsNoWindowTakesGoOnToTheApplication) {
     PopupWindow window;
     BaseProbe probe;
@@ -148,8 +182,8 @@ protected:
 };
 
 BEGIN_MESSAGE_MAP(DefaultProbe, CWnd)
-ON_MESSAGE(WM_GETTEXTLENGTH, &DefaultProbe::OnGetTextLength)
-ON_MESSAGE(kPing, &DefaultProbe::OnPing)
+    ON_MESSAGE(WM_GETTEXTLENGTH, &DefaultProbe::OnGetTextLength)
+    ON_MESSAGE(kPing, &DefaultProbe::OnPing)
 END_MESSAGE_MAP()
 
 TEST(MessageTable, DefaultGivesTheOriginalProcedureResultAfterNestedMessages) {
@@ -184,7 +218,7 @@ protected:
 };
 
 BEGIN_MESSAGE_MAP(LifetimeProbe, CWnd)
-ON_MESSAGE(WM_NCDESTROY, &LifetimeProbe::OnNcDestroy)
+    ON_MESSAGE(WM_NCDESTROY, &LifetimeProbe::OnNcDestroy)
 END_MESSAGE_MAP()
 
 TEST(HandleMap, AWindowDestroyedWhileSubclassedIsUnmapped) {

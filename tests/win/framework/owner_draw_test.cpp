@@ -3,8 +3,8 @@
 #include "framework/dc.h"
 #include "framework/dialog.h"
 #include "framework/menu.h"
-#include "pump.h"
 #include "test_resources.h"
+#include "tests/win/support/pump.h"
 
 #include <gtest/gtest.h>
 

@@ -3,8 +3,8 @@
 #include "framework/button.h"
 #include "framework/dc.h"
 #include "framework/dialog.h"
-#include "pump.h"
 #include "test_resources.h"
+#include "tests/win/support/pump.h"
 
 #include <gtest/gtest.h>
 
@@ -32,7 +32,7 @@ private:
 };
 
 BEGIN_MESSAGE_MAP(ClickChild, CButton)
-ON_CONTROL_REFLECT_EX(BN_CLICKED, &ClickChild::OnClicked)
+    ON_CONTROL_REFLECT_EX(BN_CLICKED, &ClickChild::OnClicked)
 END_MESSAGE_MAP()
 
 class ClickDialog : public CDialog {
@@ -47,7 +47,7 @@ protected:
 };
 
 BEGIN_MESSAGE_MAP(ClickDialog, CDialog)
-ON_BN_CLICKED(IDC_PUSH, &ClickDialog::OnPush)
+    ON_BN_CLICKED(IDC_PUSH, &ClickDialog::OnPush)
 END_MESSAGE_MAP()
 
 TEST(Reflection, AClickReachesTheChildFirstAndThenTheParent) {
@@ -91,7 +91,7 @@ protected:
 };
 
 BEGIN_MESSAGE_MAP(BoundButton, CButton)
-ON_MESSAGE(kPing, &BoundButton::OnPing)
+    ON_MESSAGE(kPing, &BoundButton::OnPing)
 END_MESSAGE_MAP()
 
 class BindingDialog : public CDialog {
@@ -150,7 +150,7 @@ protected:
 };
 
 BEGIN_MESSAGE_MAP(ColorChild, CButton)
-ON_WM_CTLCOLOR_REFLECT()
+    ON_WM_CTLCOLOR_REFLECT()
 END_MESSAGE_MAP()
 
 class PlainColorDialog : public CDialog {
@@ -213,7 +213,7 @@ protected:
 };
 
 BEGIN_MESSAGE_MAP(ColorDialog, CDialog)
-ON_WM_CTLCOLOR()
+    ON_WM_CTLCOLOR()
 END_MESSAGE_MAP()
 
 TEST(ControlColour, TheParentsHandlerSeesItsOwnRequestAndStillLetsTheChildAnswer) {

@@ -9,5 +9,5 @@ TestApp& TheTestApp() {
 }
 
 BEGIN_MESSAGE_MAP(TestApp, CWinApp)
-ON_COMMAND(kAppCommand, &TestApp::OnAppCommand)
+    ON_COMMAND(kAppCommand, &TestApp::OnAppCommand)
 END_MESSAGE_MAP()

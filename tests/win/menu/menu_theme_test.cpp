@@ -1,6 +1,8 @@
 #include "menu_test_support.h"
 #include "widgets/menu/menu_class_state.h"
 
+#include "framework/owned_handle.h"
+
 #include <gtest/gtest.h>
 
 #include <optional>
@@ -14,15 +16,15 @@ const char kThemeKey[] = "Software\\Microsoft\\Plus!\\Themes\\Current";
 class ThemeValue : public ::testing::Test {
 protected:
     ThemeValue() {
-        HKEY key = nullptr;
-        if (::RegOpenKeyExA(HKEY_CURRENT_USER, kThemeKey, 0, KEY_READ, &key) == ERROR_SUCCESS) {
+        HKEY opened = nullptr;
+        if (::RegOpenKeyExA(HKEY_CURRENT_USER, kThemeKey, 0, KEY_READ, &opened) == ERROR_SUCCESS) {
+            const OwnedRegistryKey key(opened);
             char value[512];
             DWORD size = sizeof(value);
-            if (::RegQueryValueExA(key, nullptr, nullptr, nullptr, reinterpret_cast<BYTE*>(value),
-                                   &size) == ERROR_SUCCESS) {
+            if (::RegQueryValueExA(key.Get(), nullptr, nullptr, nullptr,
+                                   reinterpret_cast<BYTE*>(value), &size) == ERROR_SUCCESS) {
                 saved_ = std::string(value, ::strnlen(value, size));
             }
-            ::RegCloseKey(key);
         }
         saved_osClass_ = MenuClass().osClass;
         saved_cache_ = MenuClass().themeCache;
@@ -38,13 +40,14 @@ protected:
     }
 
     static void Set(const std::string& value) {
-        HKEY key = nullptr;
+        HKEY created = nullptr;
         ASSERT_EQ(::RegCreateKeyExA(HKEY_CURRENT_USER, kThemeKey, 0, nullptr, 0, KEY_WRITE, nullptr,
-                                    &key, nullptr),
+                                    &created, nullptr),
                   ERROR_SUCCESS);
-        ::RegSetValueExA(key, nullptr, 0, REG_SZ, reinterpret_cast<const BYTE*>(value.c_str()),
+        const OwnedRegistryKey key(created);
+        ::RegSetValueExA(key.Get(), nullptr, 0, REG_SZ,
+                         reinterpret_cast<const BYTE*>(value.c_str()),
                          static_cast<DWORD>(value.size() + 1));
-        ::RegCloseKey(key);
     }
     static void Remove() { ::RegDeleteKeyA(HKEY_CURRENT_USER, kThemeKey); }
     // As at program start: nothing read yet.

@@ -26,7 +26,7 @@ check_contents() {
   local objdump=$1 skins=$2 check_imports=$3 system_dlls=$4 expected actual
   expected=$(
     printf '%s\n' glint.exe README.txt LICENSE CHANGELOG.md
-    (cd "$skins" && find skin_EN skin_CN -type f)
+    (cd "$skins" && find skin_* -type f)
   )
   actual=$(cd "$top" && find . -type f | sed 's|^\./||')
   if [ "$(sort <<<"$expected")" != "$(sort <<<"$actual")" ]; then

@@ -1,15 +1,7 @@
 #pragma once
 #include <windows.h>
 
-#include <chrono>
-#include <functional>
-
-// Runs this thread's messages until done() holds or the timeout passes; returns done().
-// Timeouts are generous bounds, not expectations of speed. observe, when given, sees each
-// message just before it is dispatched.
-bool PumpUntil(const std::function<bool()>& done,
-               std::chrono::milliseconds timeout = std::chrono::seconds(10),
-               const std::function<void(const MSG&)>& observe = nullptr);
+#include "tests/win/support/pump.h"
 
 // The colour of a pixel of a window's client area, read back from the window's own surface.
 COLORREF ClientPixel(HWND hwnd, int x, int y);

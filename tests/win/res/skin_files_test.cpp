@@ -8,20 +8,18 @@
 #include <vector>
 
 #include "button_rects.h"
+#include "framework/path_text.h"
 #include "resource.h"
+#include "ui/core/language.h"
 
 namespace {
 
 std::string SkinFolder(const char* name) {
-    std::vector<char> path(MAX_PATH);
-    for (;;) {
-        DWORD length = GetModuleFileNameA(nullptr, path.data(), static_cast<DWORD>(path.size()));
-        if (length < path.size()) {
-            std::string exe(path.data(), length);
-            return exe.substr(0, exe.find_last_of('\\')) + "\\" + name;
-        }
-        path.resize(path.size() * 2);
-    }
+    const std::string exe = ReadWholeString([](char* buffer, std::size_t capacity) {
+        return static_cast<std::size_t>(
+            GetModuleFileNameA(nullptr, buffer, static_cast<DWORD>(capacity)));
+    });
+    return FolderOfPath(exe) + "\\" + name;
 }
 
 MeasuredRect RectOf(int id) {
@@ -209,6 +207,15 @@ TEST_P(SkinFiles, PlainIconsContinueTheBackgroundSeamlessly) {
     }
 }
 
-INSTANTIATE_TEST_SUITE_P(BothLanguages, SkinFiles, testing::Values("skin_EN", "skin_CN"));
+// Each language's skin folder, without the leading backslash.
+std::vector<const char*> LanguageSkinFolders() {
+    std::vector<const char*> folders;
+    for (const language::Language& row : language::Languages()) {
+        folders.push_back(row.skinFolder + 1);
+    }
+    return folders;
+}
+
+INSTANTIATE_TEST_SUITE_P(EveryLanguage, SkinFiles, testing::ValuesIn(LanguageSkinFolders()));
 
 } // namespace

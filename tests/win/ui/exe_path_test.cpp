@@ -4,7 +4,7 @@
 
 #include <string>
 
-#include "ui/core/exe_folder.h"
+#include "framework/path_text.h"
 #include "ui/exe_path.h"
 
 namespace {

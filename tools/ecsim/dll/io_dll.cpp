@@ -8,7 +8,9 @@
 #include <optional>
 #include <string>
 
+#include "framework/path_text.h"
 #include "tools/ecsim/state/ec_sim_state.h"
+#include "tools/ecsim/state/unix_path.h"
 
 namespace {
 
@@ -20,37 +22,15 @@ std::filesystem::path DefaultStatePath() {
     GetModuleHandleExW(GET_MODULE_HANDLE_EX_FLAG_FROM_ADDRESS |
                            GET_MODULE_HANDLE_EX_FLAG_UNCHANGED_REFCOUNT,
                        reinterpret_cast<LPCWSTR>(&DefaultStatePath), &self);
-    std::wstring path(MAX_PATH, L'\0');
-    for (;;) {
-        const DWORD length = GetModuleFileNameW(self, path.data(), static_cast<DWORD>(path.size()));
-        if (length == 0) {
-            return L"ecsim_state.bin";
-        }
-        if (length < path.size()) {
-            path.resize(length);
-            break;
-        }
-        path.resize(path.size() * 2);
+    const std::wstring path =
+        ReadWholeString<wchar_t>([self](wchar_t* buffer, std::size_t capacity) {
+            return static_cast<std::size_t>(
+                GetModuleFileNameW(self, buffer, static_cast<DWORD>(capacity)));
+        });
+    if (path.empty()) {
+        return L"ecsim_state.bin";
     }
     return std::filesystem::path(path).replace_filename(L"ecsim_state.bin");
-}
-
-// Wine names a Unix path through its own drive mapping.
-std::filesystem::path FromUnixPath(const std::string& unixPath) {
-    using ToDosName = WCHAR*(CDECL*)(const char*);
-    const HMODULE kernel = GetModuleHandleW(L"kernel32.dll");
-    const auto toDos = reinterpret_cast<ToDosName>(
-        reinterpret_cast<void (*)()>(GetProcAddress(kernel, "wine_get_dos_file_name")));
-    if (toDos == nullptr) {
-        return unixPath;
-    }
-    WCHAR* dosName = toDos(unixPath.c_str());
-    if (dosName == nullptr) {
-        return unixPath;
-    }
-    std::filesystem::path path(dosName);
-    HeapFree(GetProcessHeap(), 0, dosName);
-    return path;
 }
 
 std::filesystem::path StatePath() {
@@ -61,7 +41,7 @@ std::filesystem::path StatePath() {
     std::string value(needed, '\0');
     value.resize(GetEnvironmentVariableA("ECSIM_STATE", value.data(), needed));
     if (!value.empty() && value.front() == '/') {
-        return FromUnixPath(value);
+        return ecsim::WindowsPathFromUnix(value);
     }
     return value;
 }

@@ -58,8 +58,8 @@ void EcSimState::PortWrite(std::uint16_t port, std::uint8_t value) {
         return;
     }
     const StateLock hold(*shared);
-    SioRegisters registers = shared->Sio();
-    if (const auto ramAddress = ApplyPortWrite(registers, port, value)) {
+    ec::sio::Registers registers = shared->Sio();
+    if (const auto ramAddress = ec::sio::ApplyPortWrite(registers, port, value)) {
         shared->SetRam(*ramAddress, value);
     }
     shared->SetSio(registers);
@@ -72,7 +72,7 @@ std::uint16_t EcSimState::PortRead(std::uint16_t port) {
         return 0xFF;
     }
     const StateLock hold(*shared);
-    const PortReadResult source = ResolvePortRead(shared->Sio(), port);
+    const ec::sio::PortReadResult source = ec::sio::ResolvePortRead(shared->Sio(), port);
     const std::uint8_t value =
         source.ramAddress ? shared->Ram(*source.ramAddress) : source.registerValue;
     AppendTrace(*shared, {NowNs(), CurrentProcessId(), port, value, PortAccess::Read});

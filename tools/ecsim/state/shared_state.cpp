@@ -15,14 +15,14 @@ bool SharedState::HasValidHeader() const {
            Load<std::uint32_t>(offsetof(Header, traceCapacity)) == kTraceCapacity;
 }
 
-SioRegisters SharedState::Sio() const {
+ec::sio::Registers SharedState::Sio() const {
     return {Load<std::uint8_t>(offsetof(Header, sioIndex)),
             Load<std::uint8_t>(offsetof(Header, sioSubRegister)),
             Load<std::uint8_t>(offsetof(Header, addressLow)),
             Load<std::uint8_t>(offsetof(Header, addressHigh))};
 }
 
-void SharedState::SetSio(const SioRegisters& registers) {
+void SharedState::SetSio(const ec::sio::Registers& registers) {
     Store(offsetof(Header, sioIndex), registers.index);
     Store(offsetof(Header, sioSubRegister), registers.subRegister);
     Store(offsetof(Header, addressLow), registers.addressLow);

@@ -4,8 +4,8 @@
 #include <cstddef>
 #include <cstdint>
 
+#include "ec/super_io_decoder.h"
 #include "tools/ecsim/state/state_format.h"
-#include "tools/ecsim/state/super_io.h"
 
 namespace ecsim {
 
@@ -37,8 +37,8 @@ public:
     }
 
     // Changed under the StateLock only.
-    SioRegisters Sio() const;
-    void SetSio(const SioRegisters& registers);
+    ec::sio::Registers Sio() const;
+    void SetSio(const ec::sio::Registers& registers);
 
     // Changed under the StateLock only; read without it as well (see ReadTrace). The count is
     // stored after the entry it counts, with release order, so that a reader that sees the

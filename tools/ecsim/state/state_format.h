@@ -12,9 +12,6 @@ inline constexpr std::uint32_t kVersion = 1;
 inline constexpr std::size_t kRamSize = 0x10000;
 inline constexpr std::uint32_t kTraceCapacity = 16384;
 
-inline constexpr std::uint16_t kIndexPort = 0x4E;
-inline constexpr std::uint16_t kDataPort = 0x4F;
-
 struct Header {
     char magic[8];
     std::uint32_t version;

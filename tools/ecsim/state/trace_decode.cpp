@@ -1,19 +1,20 @@
 #include "tools/ecsim/state/trace_decode.h"
 
-#include "tools/ecsim/state/super_io.h"
+#include "ec/super_io_decoder.h"
 
 namespace ecsim {
 
 std::vector<EcAccess> DecodeEcAccesses(const std::vector<TraceEntry>& trace) {
     std::vector<EcAccess> accesses;
-    SioRegisters registers;
+    ec::sio::Registers registers;
     for (const TraceEntry& entry : trace) {
         if (entry.access == PortAccess::Write) {
-            if (const auto address = ApplyPortWrite(registers, entry.port, entry.value)) {
+            if (const auto address = ec::sio::ApplyPortWrite(registers, entry.port, entry.value)) {
                 accesses.push_back(
                     {entry.timeNs, entry.pid, PortAccess::Write, *address, entry.value});
             }
-        } else if (const auto source = ResolvePortRead(registers, entry.port); source.ramAddress) {
+        } else if (const auto source = ec::sio::ResolvePortRead(registers, entry.port);
+                   source.ramAddress) {
             accesses.push_back(
                 {entry.timeNs, entry.pid, PortAccess::Read, *source.ramAddress, entry.value});
         }

@@ -40,13 +40,6 @@ void Report(const char* what, int rounds, int perRound, const std::function<void
                 perAccessUs[perAccessUs.size() / 2], perAccessUs.back(), rounds, perRound);
 }
 
-// For the EC byte writes timed without the mutex.
-class NoBusLock final : public BusLock {
-public:
-    bool Acquire(std::uint32_t) override { return true; }
-    void Release() override {}
-};
-
 int Count(int argc, char** argv, int index, int fallback) {
     const int value = argc > index ? std::atoi(argv[index]) : fallback;
     return value > 0 ? value : fallback;
@@ -70,7 +63,7 @@ int main(int argc, char** argv) {
     const auto scratch = static_cast<std::uint16_t>(ec.registerBase + 0x80);
     Report("EC byte write, bus mutex", rounds, perRound / 10 + 1,
            [&] { ec.WriteByte(scratch, 0x5A); });
-    EcPort unguarded(std::make_unique<IoDllPortIo>(), std::make_unique<NoBusLock>());
+    EcPort unguarded(std::make_unique<IoDllPortIo>(), std::make_unique<UnsharedBus>());
     Report("EC byte write, no mutex", rounds, perRound / 10 + 1,
            [&] { unguarded.WriteByte(scratch, 0x5A); });
     return 0;

@@ -1,7 +1,7 @@
 #pragma once
 #include <windows.h>
 
-// Sole owner of one user-object handle (icon, cursor), destroyed with `Destroy` when replaced or
+// Sole owner of one handle whose empty value is null, released with `Destroy` when replaced or
 // when the owner ends. Move-only.
 template <typename Handle, auto Destroy> class OwnedHandle {
 public:
@@ -39,3 +39,8 @@ private:
 
 using OwnedIcon = OwnedHandle<HICON, &::DestroyIcon>;
 using OwnedCursor = OwnedHandle<HCURSOR, &::DestroyCursor>;
+using OwnedModule = OwnedHandle<HMODULE, &::FreeLibrary>;
+using OwnedRegistryKey = OwnedHandle<HKEY, &::RegCloseKey>;
+// A kernel object whose failed creation gives null (mutex, event, thread, process); not for
+// files, whose failure value is INVALID_HANDLE_VALUE.
+using OwnedKernelHandle = OwnedHandle<HANDLE, &::CloseHandle>;

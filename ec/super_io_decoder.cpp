@@ -1,20 +1,8 @@
-#include "tools/ecsim/state/super_io.h"
+#include "ec/super_io_decoder.h"
 
-#include "tools/ecsim/state/state_format.h"
+namespace ec::sio {
 
-namespace ecsim {
-
-namespace {
-
-constexpr std::uint8_t kSubRegisterSelect = 0x2E;
-constexpr std::uint8_t kSubRegisterData = 0x2F;
-constexpr std::uint8_t kAddressLow = 0x10;
-constexpr std::uint8_t kAddressHigh = 0x11;
-constexpr std::uint8_t kDataByte = 0x12;
-
-} // namespace
-
-std::optional<std::uint16_t> ApplyPortWrite(SioRegisters& registers, std::uint16_t port,
+std::optional<std::uint16_t> ApplyPortWrite(Registers& registers, std::uint16_t port,
                                             std::uint8_t value) {
     if (port == kIndexPort) {
         registers.index = value;
@@ -37,7 +25,7 @@ std::optional<std::uint16_t> ApplyPortWrite(SioRegisters& registers, std::uint16
     return std::nullopt;
 }
 
-PortReadResult ResolvePortRead(const SioRegisters& registers, std::uint16_t port) {
+PortReadResult ResolvePortRead(const Registers& registers, std::uint16_t port) {
     if (port == kIndexPort) {
         return {std::nullopt, registers.index};
     }
@@ -62,4 +50,4 @@ PortReadResult ResolvePortRead(const SioRegisters& registers, std::uint16_t port
     return {};
 }
 
-} // namespace ecsim
+} // namespace ec::sio

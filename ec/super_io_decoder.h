@@ -3,12 +3,13 @@
 #include <cstdint>
 #include <optional>
 
-// The Super-I/O indirect EC-memory access on ports 0x4E/0x4F: configuration register 0x2E
-// selects a sub-register, 0x2F carries its data; sub-registers 0x10/0x11 hold the EC address
-// and 0x12 is the EC data byte at that address.
-namespace ecsim {
+#include "ec/super_io.h"
 
-struct SioRegisters {
+// The chip's side of the indirect access: which EC byte a port access reaches. Shared by the
+// simulated EC and the test fakes, so that they decode exactly what EcPort sends.
+namespace ec::sio {
+
+struct Registers {
     std::uint8_t index = 0;
     std::uint8_t subRegister = 0;
     std::uint8_t addressLow = 0;
@@ -20,7 +21,7 @@ struct SioRegisters {
 };
 
 // Applies a port write; returns the EC address when the write stores the value into EC RAM.
-std::optional<std::uint16_t> ApplyPortWrite(SioRegisters& registers, std::uint16_t port,
+std::optional<std::uint16_t> ApplyPortWrite(Registers& registers, std::uint16_t port,
                                             std::uint8_t value);
 
 // What a read of the port yields: the EC RAM byte at the returned address, or a register.
@@ -28,6 +29,6 @@ struct PortReadResult {
     std::optional<std::uint16_t> ramAddress;
     std::uint8_t registerValue = 0xFF;
 };
-PortReadResult ResolvePortRead(const SioRegisters& registers, std::uint16_t port);
+PortReadResult ResolvePortRead(const Registers& registers, std::uint16_t port);
 
-} // namespace ecsim
+} // namespace ec::sio

@@ -4,10 +4,26 @@
 #include <string>
 #include <string_view>
 
-// The folder part of a Windows file path in UTF-8: everything before its last backslash, without
-// that backslash; empty when the path has none. (In UTF-8 the byte 0x5C is always a backslash;
-// in a double-byte code page such as 936 it can be the trail byte of a character.)
-std::string FolderOfPath(std::string_view path);
+// Text helpers for file paths and for system calls that fill a caller's buffer; header-only and
+// window-free, so that every layer and the native tests can use them.
+
+// The folder part of a Windows file path: everything before its last backslash, without that
+// backslash; empty when the path has none. Narrow paths must be UTF-8: there the byte 0x5C is
+// always a backslash, while in a double-byte code page such as 936 it can be the trail byte of
+// a character.
+template <typename Char> std::basic_string<Char> FolderOfPathIn(std::basic_string_view<Char> path) {
+    const std::size_t lastBackslash = path.rfind(Char('\\'));
+    if (lastBackslash == std::basic_string_view<Char>::npos) {
+        return {};
+    }
+    return std::basic_string<Char>(path.substr(0, lastBackslash));
+}
+inline std::string FolderOfPath(std::string_view path) {
+    return FolderOfPathIn(path);
+}
+inline std::wstring FolderOfPath(std::wstring_view path) {
+    return FolderOfPathIn(path);
+}
 
 // Reads a string of unknown length through fill(buffer, capacity), which stores at most capacity
 // characters and returns how many it stored. As with GetModuleFileName, a result equal to the
