@@ -11,6 +11,7 @@
 
 #include "cli/back_end.h"
 #include "cli/linux/file_bus_lock.h"
+#include "cli/linux/port_permission.h"
 #include "cli/platform_bus_lock.h"
 #include "ec/super_io.h"
 
@@ -31,31 +32,11 @@ public:
     std::uint16_t Read(std::uint16_t port) override { return inb(port); }
 };
 
-// The active lockdown mode ("integrity", "confidentiality"), empty when there is none. The file
-// lists the modes with the active one in brackets: "none [integrity] confidentiality".
-std::string ActiveLockdown() {
+std::string ReadLockdownText() {
     std::ifstream in(kLockdownPath);
-    std::string modes;
-    std::getline(in, modes);
-    const std::size_t open = modes.find('[');
-    const std::size_t close = modes.find(']', open);
-    if (open == std::string::npos || close == std::string::npos) {
-        return {};
-    }
-    std::string active = modes.substr(open + 1, close - open - 1);
-    return active == "none" ? std::string() : active;
-}
-
-std::string DescribeIopermFailure(int error) {
-    if (error == EPERM) {
-        const std::string lockdown = ActiveLockdown();
-        if (!lockdown.empty()) {
-            return "the kernel is locked down (" + lockdown +
-                   ", typically by Secure Boot) and forbids port access, even to root";
-        }
-        return "port access needs root or CAP_SYS_RAWIO: run `sudo glintctl ...`";
-    }
-    return std::string("ioperm on ports 0x4E-0x4F failed: ") + std::strerror(error);
+    std::string text;
+    std::getline(in, text);
+    return text;
 }
 
 // After ioperm nothing else needs privileges: a setuid run goes back to the real user, and a
@@ -94,7 +75,8 @@ BackEnd OpenHardwareBackEnd() {
     }
     // The index and data port only.
     if (ioperm(ec::sio::kIndexPort, 2, 1) != 0) {
-        return {nullptr, nullptr, DescribeIopermFailure(errno)};
+        const int error = errno;
+        return {nullptr, nullptr, DescribeIopermFailure(error, ActiveLockdown(ReadLockdownText()))};
     }
     std::string dropFailure = DropPrivileges();
     if (!dropFailure.empty()) {
