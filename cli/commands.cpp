@@ -46,6 +46,13 @@ std::string ChipText(const EcPort& port) {
            (port.ChipRecognised() ? " (IT557x)" : " (not an IT557x)");
 }
 
+std::string ChipJson(const EcPort& port) {
+    std::string json = std::to_string(port.ChipId1());
+    json += ',';
+    json += std::to_string(port.ChipId2());
+    return '[' + json + ']';
+}
+
 std::string JsonName(std::string_view name) {
     return name.empty() ? "null" : JsonString(std::string(name));
 }
@@ -104,9 +111,7 @@ int RunStatus(EcPort& port, const Console& console) {
         return console.Fail(kExitBusBusy, "the EC bus stayed busy (another tool holds it)");
     }
     std::vector<Field> fields{
-        {"chip_id",
-         "[" + std::to_string(port.ChipId1()) + "," + std::to_string(port.ChipId2()) + "]",
-         ChipText(port)},
+        {"chip_id", ChipJson(port), ChipText(port)},
         {"recognised", port.ChipRecognised() ? "true" : "false",
          port.ChipRecognised() ? "yes" : "no"},
         {"register_base", std::to_string(port.RegisterBase()), Hex(port.RegisterBase(), 4)},
