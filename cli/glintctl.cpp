@@ -14,8 +14,9 @@ namespace glintctl {
 
 namespace {
 
-// Where `mode` keeps the mode for `resume`: --state-dir, else $GLINT_STATE_DIR, else (Linux)
-// /var/lib/glint. Empty where there is none (Windows without either).
+// Where `mode` keeps the mode for `resume`: --state-dir, else $GLINT_STATE_DIR, else beside the
+// simulated EC's state file, else (Linux) /var/lib/glint. A mode set on the simulated EC must
+// never be what the boot unit writes into the real one. Empty where there is none (Windows).
 std::string StateFolder(const Options& options) {
     if (options.stateDir) {
         return *options.stateDir;
@@ -23,6 +24,9 @@ std::string StateFolder(const Options& options) {
     const char* fromEnvironment = std::getenv("GLINT_STATE_DIR");
     if (fromEnvironment != nullptr && *fromEnvironment != '\0') {
         return fromEnvironment;
+    }
+    if (options.simState) {
+        return *options.simState + ".glint";
     }
 #ifdef _WIN32
     return {};

@@ -20,7 +20,7 @@ constexpr std::string_view kGeneral =
     "  --force           write to a chip that does not identify as IT557x\n"
     "  --sim STATE       use the simulated EC in the state file STATE, not the hardware\n"
     "  --state-dir DIR   where the last mode is kept (default: $GLINT_STATE_DIR, else\n"
-    "                    /var/lib/glint)\n"
+    "                    STATE.glint with --sim, else /var/lib/glint)\n"
     "  -h, --help        this text; `glintctl COMMAND --help` for one command\n"
     "\n"
     "exit codes:\n"

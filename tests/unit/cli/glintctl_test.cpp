@@ -110,6 +110,20 @@ TEST(GlintctlMode, ResumeWritesTheLastModeSetAndNothingBeforeAnyWasSet) {
     EXPECT_EQ(Json(resumed.out).at("mode_name"), "on");
 }
 
+TEST(GlintctlMode, OnTheSimulatedEcTheModeIsKeptBesideItsStateFileNotForTheHardware) {
+    SimRig rig;
+    const std::string sim = rig.statePath.path.string();
+    const std::filesystem::path kept = sim + ".glint";
+    std::ostringstream out;
+    std::ostringstream err;
+    ASSERT_EQ(glintctl::RunGlintctl({"mode", "rainbow", "--sim", sim}, out, err), 0) << err.str();
+    EXPECT_TRUE(std::filesystem::exists(kept / "mode"));
+    rig.state.Poke(kModeRegister, 0);
+    EXPECT_EQ(glintctl::RunGlintctl({"resume", "--sim", sim}, out, err), 0) << err.str();
+    EXPECT_EQ(rig.Byte(kModeRegister), 2);
+    std::filesystem::remove_all(kept);
+}
+
 TEST(GlintctlMode, ResumeRefusesAKeptFileThatHoldsNoMode) {
     SimRig rig;
     std::filesystem::create_directories(rig.stateDir);
