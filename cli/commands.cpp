@@ -175,6 +175,7 @@ int RunMode(EcPort& port, LedMode mode, bool force, const Console& console) {
         return BusBusy(console);
     }
     const int wanted = static_cast<int>(mode);
+    // Bit 0 is right when the mode's rule, applied to what was read back, changes nothing.
     const bool kept = readBack->modeRegister == wanted &&
                       readBack->controlByte == ControlByteForMode(mode, readBack->controlByte);
     std::vector<Field> fields = ModeFields(readBack->modeRegister, console.json);
