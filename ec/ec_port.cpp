@@ -18,7 +18,8 @@ constexpr int kStartupByteOther = 0x00;
 
 } // namespace
 
-EcPort::EcPort(std::unique_ptr<PortIo> portIo, std::unique_ptr<BusLock> lock)
+EcPort::EcPort(std::unique_ptr<PortIo> portIo, std::unique_ptr<BusLock> lock,
+               StartupByte startupByte)
     : io(std::move(portIo)), busLock(std::move(lock)) {
     startFailure = io->Open();
     if (startFailure != PortAccessFailure::None) {
@@ -33,16 +34,26 @@ EcPort::EcPort(std::unique_ptr<PortIo> portIo, std::unique_ptr<BusLock> lock)
     // EC memory; identifying without the lock only risks this one exchange. So when another
     // tool keeps the bus past the generous wait, the chip is identified all the same.
     const BusHold hold(*busLock, kStartupWaitMs);
-    Identify();
+    Identify(startupByte);
 }
 
-void EcPort::Identify() {
-    const auto id1 = static_cast<std::uint8_t>(wire.ReadByte(ec::kChipIdAddress1));
-    const auto id2 = static_cast<std::uint8_t>(wire.ReadByte(ec::kChipIdAddress2));
-    registerBase = ec::RegisterBaseForChip(id1, id2);
-    // An absolute address, not relative to the register base.
-    wire.WriteByte(ec::kStartupByteAddress,
-                   ec::IsRecognisedChip(id1, id2) ? kStartupByteRecognised : kStartupByteOther);
+void EcPort::Identify(StartupByte startupByte) {
+    chipId1 = static_cast<std::uint8_t>(wire.ReadByte(ec::kChipIdAddress1));
+    chipId2 = static_cast<std::uint8_t>(wire.ReadByte(ec::kChipIdAddress2));
+    registerBase = ec::RegisterBaseForChip(chipId1, chipId2);
+    if (startupByte == StartupByte::AtConstruction) {
+        // An absolute address, not relative to the register base.
+        wire.WriteByte(ec::kStartupByteAddress, StartupByteValue());
+    }
+}
+
+int EcPort::StartupByteValue() const {
+    return ChipRecognised() ? kStartupByteRecognised : kStartupByteOther;
+}
+
+bool EcPort::WriteStartupByte() {
+    const int value = StartupByteValue();
+    return Transaction([&](EcBytes& bytes) { bytes.WriteByte(ec::kStartupByteAddress, value); });
 }
 
 void EcPort::WriteSioRegister(std::uint8_t reg, std::uint8_t value) {

@@ -6,6 +6,7 @@
 #include "ec/bus_lock.h"
 #include "ec/ec_bytes.h"
 #include "ec/ec_memory.h"
+#include "ec/ec_registers.h"
 #include "ec/port_io.h"
 #include "ec/super_io.h"
 
@@ -25,7 +26,12 @@ public:
     // On the platform's port access and bus lock (see ec/platform_ports.h); defined with them,
     // so only a build that has a platform back end can use it.
     EcPort();
-    EcPort(std::unique_ptr<PortIo> io, std::unique_ptr<BusLock> busLock);
+    // Whether construction writes the start-up byte. The window program always does; a tool that
+    // may only read, or must not write to a chip it does not recognise, writes it later with
+    // WriteStartupByte or not at all.
+    enum class StartupByte { AtConstruction, Deferred };
+    EcPort(std::unique_ptr<PortIo> io, std::unique_ptr<BusLock> busLock,
+           StartupByte startupByte = StartupByte::AtConstruction);
 
     EcPort(const EcPort&) = delete;
     EcPort& operator=(const EcPort&) = delete;
@@ -34,6 +40,15 @@ public:
     PortAccessFailure StartFailure() const { return startFailure; }
 
     std::int32_t RegisterBase() const override { return registerBase; }
+
+    // The identification bytes read at construction (0, 0 when the port is not ready).
+    std::uint8_t ChipId1() const { return chipId1; }
+    std::uint8_t ChipId2() const { return chipId2; }
+    bool ChipRecognised() const { return ec::IsRecognisedChip(chipId1, chipId2); }
+
+    // The start-up byte for the identified chip, in a transaction of its own; false when it did
+    // not run.
+    bool WriteStartupByte();
 
     // Set by the identification at construction.
     std::int32_t registerBase = 0;
@@ -54,7 +69,8 @@ private:
     // The bus held from the body's first to its last port access; not run when the port is not
     // ready or the bus could not be had within kTransactionWaitMs.
     bool RunTransaction(TransactionBody body, void* callable) override;
-    void Identify();
+    void Identify(StartupByte startupByte);
+    int StartupByteValue() const;
     void WriteSioRegister(std::uint8_t reg, std::uint8_t value);
     int ReadSioRegister(std::uint8_t reg);
     void SelectAddress(std::uint16_t address);
@@ -63,5 +79,7 @@ private:
     std::unique_ptr<BusLock> busLock;
     std::int32_t indexPort = ec::sio::kIndexPort;
     PortAccessFailure startFailure = PortAccessFailure::None;
+    std::uint8_t chipId1 = 0;
+    std::uint8_t chipId2 = 0;
     Wire wire{*this};
 };

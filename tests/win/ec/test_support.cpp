@@ -4,6 +4,8 @@
 
 #include <atomic>
 #include <cstdio>
+#include <fstream>
+#include <iterator>
 #include <vector>
 
 std::filesystem::path ProgramFolder() {
@@ -45,6 +47,53 @@ std::optional<DWORD> RunProgram(const std::filesystem::path& program, const std:
         SetEnvironmentVariableW(L"PATH", savedLength != 0 ? savedPath.data() : nullptr);
     }
     return child.Wait();
+}
+
+std::optional<DWORD> RunProgramCapturing(const std::filesystem::path& program,
+                                         const std::wstring& args,
+                                         const std::filesystem::path& workingFolder,
+                                         std::string& output) {
+    static std::atomic<unsigned> counter{0};
+    const std::filesystem::path outputFile =
+        std::filesystem::temp_directory_path() /
+        ("glint_output_" + std::to_string(GetCurrentProcessId()) + "_" + std::to_string(counter++) +
+         ".txt");
+    SECURITY_ATTRIBUTES inheritable{sizeof(inheritable), nullptr, TRUE};
+    HANDLE file = CreateFileW(outputFile.c_str(), GENERIC_WRITE, FILE_SHARE_READ, &inheritable,
+                              CREATE_ALWAYS, FILE_ATTRIBUTE_TEMPORARY, nullptr);
+    if (file == INVALID_HANDLE_VALUE) {
+        return std::nullopt;
+    }
+    std::wstring commandLine = L"\"" + program.wstring() + L"\" " + args;
+    STARTUPINFOW startup{};
+    startup.cb = sizeof(startup);
+    startup.dwFlags = STARTF_USESTDHANDLES;
+    startup.hStdInput = GetStdHandle(STD_INPUT_HANDLE);
+    startup.hStdOutput = file;
+    startup.hStdError = file;
+    PROCESS_INFORMATION child{};
+    const BOOL started =
+        CreateProcessW(program.c_str(), commandLine.data(), nullptr, nullptr, TRUE, 0, nullptr,
+                       workingFolder.empty() ? nullptr : workingFolder.c_str(), &startup, &child);
+    CloseHandle(file);
+    std::optional<DWORD> exitCode;
+    if (started) {
+        DWORD code = 0;
+        if (WaitForSingleObject(child.hProcess, 60000) == WAIT_OBJECT_0 &&
+            GetExitCodeProcess(child.hProcess, &code)) {
+            exitCode = code;
+        } else {
+            TerminateProcess(child.hProcess, 1);
+        }
+        CloseHandle(child.hThread);
+        CloseHandle(child.hProcess);
+    }
+    std::ifstream in(outputFile, std::ios::binary);
+    output.assign(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+    in.close();
+    std::error_code ignored;
+    std::filesystem::remove(outputFile, ignored);
+    return exitCode;
 }
 
 ChildProcess::ChildProcess(const std::filesystem::path& program, const std::wstring& args,

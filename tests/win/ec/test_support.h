@@ -36,6 +36,12 @@ std::optional<DWORD> RunProgram(const std::filesystem::path& program, const std:
                                 const std::filesystem::path& workingFolder,
                                 const std::filesystem::path& pathPrefix = {});
 
+// RunProgram for a console program: its standard output and error (together) in output.
+std::optional<DWORD> RunProgramCapturing(const std::filesystem::path& program,
+                                         const std::wstring& args,
+                                         const std::filesystem::path& workingFolder,
+                                         std::string& output);
+
 // A started process, ended (if still running) and closed when its owner ends.
 class ChildProcess {
 public:

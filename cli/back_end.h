@@ -1,0 +1,31 @@
+#pragma once
+
+#include <memory>
+#include <string>
+
+#include "ec/bus_lock.h"
+#include "ec/port_io.h"
+
+namespace glintctl {
+
+// Port access and the bus lock that goes with it, or why they cannot be had.
+struct BackEnd {
+    std::unique_ptr<PortIo> io;
+    std::unique_ptr<BusLock> busLock;
+    std::string failure; // empty when io and busLock are set
+};
+
+// The simulated EC in the state file statePath (created with the default state if missing).
+BackEnd OpenSimBackEnd(const std::string& statePath);
+
+// The machine's own ports. Refused while the test command runs (see IsTestRun), before any
+// port access is asked for.
+BackEnd OpenHardwareBackEnd();
+
+// Set by the test command (GLINT_TEST_RUN), so that no test can reach the real ports.
+bool IsTestRun();
+
+// Why EcPort could not start, in the user's words.
+std::string DescribeStartFailure(PortAccessFailure failure, bool simulated);
+
+} // namespace glintctl

@@ -1,0 +1,30 @@
+#pragma once
+
+#include <ostream>
+#include <string>
+
+#include "cli/options.h"
+#include "ec/ec_port.h"
+#include "led/led_mode.h"
+
+namespace glintctl {
+
+// Where a command reports: results to out (text or JSON), failures to err (and, with --json,
+// as a JSON object to out).
+struct Console {
+    std::ostream& out;
+    std::ostream& err;
+    bool json;
+
+    // Reports the failure and returns its exit code.
+    int Fail(int exitCode, const std::string& message) const;
+};
+
+// Runs status, mode, level or watch on a started port. resume is mode with the kept mode.
+int RunStatus(EcPort& port, const Console& console);
+int RunLevel(EcPort& port, const Console& console);
+int RunWatch(EcPort& port, const Console& console);
+// Writes nothing to a chip that is not an IT557x unless forced.
+int RunMode(EcPort& port, LedMode mode, bool force, const Console& console);
+
+} // namespace glintctl

@@ -1,0 +1,14 @@
+#pragma once
+
+// glintctl's exit codes, as its help and man page document them.
+namespace glintctl {
+
+inline constexpr int kExitDone = 0;
+inline constexpr int kExitUsage = 1;
+inline constexpr int kExitNoPortAccess = 2;
+inline constexpr int kExitChipNotRecognised = 3;
+inline constexpr int kExitBusBusy = 4;
+// The EC did not hold the mode when it was read back right after the write.
+inline constexpr int kExitNotKept = 5;
+
+} // namespace glintctl

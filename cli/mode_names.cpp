@@ -1,0 +1,42 @@
+#include "cli/mode_names.h"
+
+#include <array>
+
+namespace glintctl {
+
+namespace {
+
+struct NamedMode {
+    LedMode mode;
+    std::string_view name;
+};
+
+constexpr std::array<NamedMode, 5> kModes{{
+    {LedMode::Auto, "auto"},
+    {LedMode::On, "on"},
+    {LedMode::RainBow, "rainbow"},
+    {LedMode::Breath, "breath"},
+    {LedMode::ColorLoop, "colorloop"},
+}};
+
+} // namespace
+
+std::optional<LedMode> ModeFromName(std::string_view name) {
+    for (const NamedMode& entry : kModes) {
+        if (entry.name == name) {
+            return entry.mode;
+        }
+    }
+    return std::nullopt;
+}
+
+std::string_view ModeName(int code) {
+    for (const NamedMode& entry : kModes) {
+        if (static_cast<int>(entry.mode) == code) {
+            return entry.name;
+        }
+    }
+    return {};
+}
+
+} // namespace glintctl

@@ -1,0 +1,21 @@
+#pragma once
+
+#include <optional>
+
+#include "ec/ec_memory.h"
+#include "led/led_mode.h"
+
+// The control byte written with a mode: bit 0 cleared for On and set for every other mode, bits
+// 1-7 kept as read.
+int ControlByteForMode(LedMode mode, int controlRead);
+
+// What the EC holds right after a mode write, read back in the same held section.
+struct LedModeReadBack {
+    int modeRegister = 0;
+    int controlByte = 0;
+};
+
+// Writes the mode exactly as a click on its button does (the mode register, then the control
+// byte read and rewritten), and reads both back, all in one held section. Empty when the section
+// could not be had: then nothing was written.
+std::optional<LedModeReadBack> WriteLedMode(EcMemory& ec, LedMode mode);

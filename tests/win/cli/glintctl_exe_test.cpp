@@ -1,0 +1,131 @@
+// glintctl.exe as a user runs it: a copy of its own in a folder with the simulated io.dll beside
+// it (or without), on a fresh simulated EC.
+#include <gtest/gtest.h>
+
+#include <windows.h>
+
+#include "flat_json.h"
+#include "test_support.h"
+#include "tools/ecsim/state/trace_decode.h"
+
+namespace {
+
+constexpr std::uint16_t kModeRegister = 0xC4FC;
+constexpr std::uint16_t kControlByte = 0xC422;
+
+class GlintctlExe : public ::testing::Test {
+protected:
+    void SetUp() override {
+        ASSERT_TRUE(std::filesystem::copy_file(GLINTCTL_EXE, folder / "glintctl.exe"));
+        // The io.dll beside this copy is the simulated one, so the guard against the real ports
+        // that the test command sets is lifted for these runs; GuardOfTheTestCommand sets it.
+        SetEnvironmentVariableW(L"GLINT_TEST_RUN", nullptr);
+    }
+
+    void WithIoDll() { ASSERT_TRUE(std::filesystem::copy_file(ECSIM_IO_DLL, folder / "io.dll")); }
+
+    struct Result {
+        std::optional<DWORD> exitCode;
+        std::string output;
+        std::map<std::string, std::string> json; // the output's first JSON line
+    };
+    Result Run(const std::wstring& args) {
+        Result result;
+        result.exitCode =
+            RunProgramCapturing(folder / "glintctl.exe", args, folder.Path(), result.output);
+        std::size_t start = 0;
+        while (start < result.output.size()) {
+            const std::size_t end = result.output.find('\n', start);
+            std::string line = result.output.substr(start, end - start);
+            if (!line.empty() && line.back() == '\r') {
+                line.pop_back();
+            }
+            if (auto fields = ParseFlatJson(line)) {
+                result.json = *fields;
+                break;
+            }
+            start = end == std::string::npos ? result.output.size() : end + 1;
+        }
+        return result;
+    }
+
+    std::size_t EcWrites() {
+        std::size_t writes = 0;
+        for (const ecsim::EcAccess& access : ecsim::DecodeEcAccesses(*state.Trace())) {
+            writes += access.access == ecsim::PortAccess::Write ? 1 : 0;
+        }
+        return writes;
+    }
+
+    ScratchFolder folder;
+    ecsim::StateFile file = UseNewState(folder / "ec.bin");
+    ecsim::EcSimState state{file};
+};
+
+TEST_F(GlintctlExe, StatusReadsTheEcThroughIoDll) {
+    ASSERT_NO_FATAL_FAILURE(WithIoDll());
+    state.Poke(kModeRegister, 2);
+    state.Poke(kControlByte, 0x41);
+    const Result result = Run(L"status --json");
+    EXPECT_EQ(result.exitCode, 0u) << result.output;
+    ASSERT_FALSE(result.json.empty()) << result.output;
+    EXPECT_EQ(result.json.at("chip_id"), "[85,112]");
+    EXPECT_EQ(result.json.at("register_base"), "50176");
+    EXPECT_EQ(result.json.at("mode_name"), "rainbow");
+    EXPECT_EQ(result.json.at("control_byte"), "65");
+    EXPECT_EQ(result.json.at("level"), "1");
+    EXPECT_EQ(EcWrites(), 0u);
+}
+
+TEST_F(GlintctlExe, ModeWritesTheModeAndTheControlBitThroughIoDll) {
+    ASSERT_NO_FATAL_FAILURE(WithIoDll());
+    state.Poke(kControlByte, 0xFF);
+    const Result on = Run(L"mode on --json");
+    EXPECT_EQ(on.exitCode, 0u) << on.output;
+    EXPECT_EQ(state.Peek(kModeRegister), 1);
+    EXPECT_EQ(state.Peek(kControlByte), 0xFE);
+    EXPECT_EQ(on.json.at("control_byte"), "254");
+
+    const Result breath = Run(L"mode breath");
+    EXPECT_EQ(breath.exitCode, 0u) << breath.output;
+    EXPECT_EQ(state.Peek(kModeRegister), 3);
+    EXPECT_EQ(state.Peek(kControlByte), 0xFF);
+    EXPECT_NE(breath.output.find("breath (3)"), std::string::npos) << breath.output;
+}
+
+TEST_F(GlintctlExe, AnUnrecognisedChipIsNotWrittenUnlessForced) {
+    ASSERT_NO_FATAL_FAILURE(WithIoDll());
+    state.Poke(0x2001, 0x72);
+    state.ClearTrace();
+    EXPECT_EQ(Run(L"mode breath").exitCode, 3u);
+    EXPECT_EQ(EcWrites(), 0u);
+    EXPECT_EQ(Run(L"mode breath --force").exitCode, 0u);
+    EXPECT_EQ(state.Peek(0x04FC), 3);
+}
+
+TEST_F(GlintctlExe, NoIoDllOrAClosedDriverEndsWithExitTwo) {
+    const Result missing = Run(L"status");
+    EXPECT_EQ(missing.exitCode, 2u);
+    EXPECT_NE(missing.output.find("io.dll was found neither"), std::string::npos) << missing.output;
+
+    ASSERT_NO_FATAL_FAILURE(WithIoDll());
+    state.SetDriverOpen(false);
+    const Result closed = Run(L"status");
+    EXPECT_EQ(closed.exitCode, 2u);
+    EXPECT_NE(closed.output.find("run as administrator"), std::string::npos) << closed.output;
+}
+
+TEST_F(GlintctlExe, GuardOfTheTestCommandRefusesIoDllBeforeLoadingIt) {
+    ASSERT_NO_FATAL_FAILURE(WithIoDll());
+    state.ClearTrace();
+    SetEnvironmentVariableW(L"GLINT_TEST_RUN", L"1");
+    const Result refused = Run(L"mode breath");
+    SetEnvironmentVariableW(L"GLINT_TEST_RUN", nullptr);
+    EXPECT_EQ(refused.exitCode, 2u);
+    EXPECT_NE(refused.output.find("GLINT_TEST_RUN"), std::string::npos) << refused.output;
+    // No port was reached through the library.
+    EXPECT_TRUE(state.Trace()->empty());
+    EXPECT_EQ(state.Peek(kModeRegister), 0);
+}
+
+} // namespace
