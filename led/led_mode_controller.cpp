@@ -1,6 +1,7 @@
 #include "led/led_mode_controller.h"
 
 #include "ec/ec_registers.h"
+#include "led/led_mode_write.h"
 
 LedModeController::LedModeController(EcMemory& ecMemory, ModeButtonView& buttonView,
                                      TimerHost& timerHost, const std::string& windowSkinFolder)
@@ -21,13 +22,7 @@ void LedModeController::SelectLedMode(LedMode mode) {
 
 bool LedModeController::TrySelect(LedMode mode) {
     const std::int32_t base = ec.RegisterBase();
-    const auto modeRegister = static_cast<std::uint16_t>(base + ec::kModeRegisterOffset);
-    const auto controlByte = static_cast<std::uint16_t>(base + ec::kControlByteOffset);
-    const bool ran = ec.Transaction([&](EcBytes& bytes) {
-        bytes.WriteByte(modeRegister, static_cast<int>(mode));
-        const int control = bytes.ReadByte(controlByte);
-        bytes.WriteByte(controlByte, mode == LedMode::On ? (control & 0xFE) : (control | 0x01));
-    });
+    const bool ran = ec.Transaction([&](EcBytes& bytes) { WriteModeBytes(bytes, base, mode); });
     if (!ran) {
         return false;
     }
