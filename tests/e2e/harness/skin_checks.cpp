@@ -2,6 +2,7 @@
 
 #include "input.h"
 #include "program_copy.h"
+#include "wait.h"
 #include "window_find.h"
 
 namespace e2e {
@@ -68,6 +69,15 @@ BackgroundSamples CompareBackground(HWND window, const Image& bitmap, int tolera
 
 void MoveMouseAway() {
     MoveMouseTo({::GetSystemMetrics(SM_CXSCREEN) - 5, ::GetSystemMetrics(SM_CYSCREEN) - 5});
+}
+
+BackgroundSamples WaitForBackground(HWND window, const Image& bitmap) {
+    BackgroundSamples samples;
+    WaitUntil([&] {
+        samples = CompareBackground(window, bitmap);
+        return samples.AllMatch();
+    });
+    return samples;
 }
 
 } // namespace e2e

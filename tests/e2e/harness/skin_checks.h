@@ -22,8 +22,11 @@ double ButtonIsPlainFace(HWND dialog, int controlId);
 struct BackgroundSamples {
     int samples = 0;
     int matching = 0;
+    bool AllMatch() const { return samples > 0 && matching == samples; }
 };
 BackgroundSamples CompareBackground(HWND window, const Image& bitmap, int tolerance = 2);
+// Compares until every sample matches or the wait runs out; the last comparison either way.
+BackgroundSamples WaitForBackground(HWND window, const Image& bitmap);
 
 // Parks the mouse where it hovers over nothing of the program's.
 void MoveMouseAway();

@@ -60,12 +60,9 @@ TEST_F(Language, SkinFolderFollowsTheSystemLanguage) {
     expected.width = 1;
     expected.height = 1;
     expected.pixels = {ChineseExpected() ? blue : red};
-    BackgroundSamples samples;
-    EXPECT_TRUE(WaitUntil([&] {
-        samples = CompareBackground(mainWindow, expected);
-        return samples.samples > 0 && samples.matching == samples.samples;
-    })) << samples.matching
-        << " of " << samples.samples << " samples in the "
+    const BackgroundSamples samples = WaitForBackground(mainWindow, expected);
+    EXPECT_TRUE(samples.AllMatch())
+        << samples.matching << " of " << samples.samples << " samples in the "
         << (ChineseExpected() ? "skin_CN" : "skin_EN") << " colour";
     glint.reset();
 }

@@ -98,12 +98,8 @@ TEST_F(SkinFiles, MissingBackgroundShowsOneMessageThenTheBuiltInBitmap) {
     const Image builtIn = LoadBmp(GLINT_BUILTIN_BACKGROUND);
     ASSERT_EQ(builtIn.width, 1024);
     ASSERT_EQ(builtIn.height, 769);
-    BackgroundSamples samples;
-    EXPECT_TRUE(WaitUntil([&] {
-        samples = CompareBackground(mainWindow, builtIn);
-        return samples.samples > 0 && samples.matching == samples.samples;
-    })) << samples.matching
-        << " of " << samples.samples;
+    const BackgroundSamples samples = WaitForBackground(mainWindow, builtIn);
+    EXPECT_TRUE(samples.AllMatch()) << samples.matching << " of " << samples.samples;
     // The icons are there all the same.
     EXPECT_GT(ButtonMatchesIcon(mainWindow, IDC_ON, BuiltSkinFile("skin_EN", "01_On_0.ico")), 0.97);
 }
@@ -116,11 +112,7 @@ TEST_F(SkinFiles, BackgroundAloneGivesButtonsWithoutIconsAndNoMessage) {
     MoveMouseAway();
 
     const Image background = LoadBmp(BuiltSkinFile("skin_EN", "0_BG.bmp"));
-    BackgroundSamples samples;
-    EXPECT_TRUE(WaitUntil([&] {
-        samples = CompareBackground(mainWindow, background);
-        return samples.samples > 0 && samples.matching == samples.samples;
-    }));
+    EXPECT_TRUE(WaitForBackground(mainWindow, background).AllMatch());
     for (int id : {IDC_AUTO, IDC_ON, IDC_RAINBOW, IDC_BREATH, IDC_COLORLOOP, IDC_EXIT, IDC_MIN}) {
         double plain = 0;
         EXPECT_TRUE(WaitUntil([&] {

@@ -103,12 +103,9 @@ TEST_F(Startup, BackgroundIsTheSkinBitmapAndNoModeShowsSelected) {
     MoveMouseAway();
     const Image background = LoadBmp(BuiltSkinFile("skin_EN", "0_BG.bmp"));
     ASSERT_FALSE(background.Empty());
-    BackgroundSamples samples;
-    EXPECT_TRUE(WaitUntil([&] {
-        samples = CompareBackground(mainWindow, background);
-        return samples.matching == samples.samples;
-    })) << samples.matching
-        << " of " << samples.samples << " background samples match";
+    const BackgroundSamples samples = WaitForBackground(mainWindow, background);
+    EXPECT_TRUE(samples.AllMatch())
+        << samples.matching << " of " << samples.samples << " background samples match";
     EXPECT_GT(samples.samples, 500);
 
     struct ButtonIcon {
@@ -152,11 +149,7 @@ TEST_F(Startup, CommandLineIsIgnored) {
     EXPECT_EQ(WindowText(mainWindow), L"Glint_Controls--"
                                       L"" GLINT_CONTACT_ADDRESS);
     const Image background = LoadBmp(BuiltSkinFile("skin_EN", "0_BG.bmp"));
-    BackgroundSamples samples;
-    EXPECT_TRUE(WaitUntil([&] {
-        samples = CompareBackground(mainWindow, background);
-        return samples.samples > 0 && samples.matching == samples.samples;
-    }));
+    EXPECT_TRUE(WaitForBackground(mainWindow, background).AllMatch());
 }
 
 } // namespace

@@ -31,12 +31,9 @@ TEST_F(WideFolder, ChineseFolderAndProgramNameOnAnEnglishSystemLoadEverySkinFile
     MoveMouseAway();
 
     const Image background = LoadBmp(BuiltSkinFile("skin_EN", "0_BG.bmp"));
-    BackgroundSamples samples;
-    EXPECT_TRUE(WaitUntil([&] {
-        samples = CompareBackground(mainWindow, background);
-        return samples.samples > 0 && samples.matching == samples.samples;
-    })) << samples.matching
-        << " of " << samples.samples << " background samples";
+    const BackgroundSamples samples = WaitForBackground(mainWindow, background);
+    EXPECT_TRUE(samples.AllMatch())
+        << samples.matching << " of " << samples.samples << " background samples";
     for (const auto& [id, icon] :
          {std::pair{IDC_ON, "01_On_0.ico"}, std::pair{IDC_MIN, "07_Min.ico"},
           std::pair{IDC_EXIT, "06_Exit.ico"}}) {
