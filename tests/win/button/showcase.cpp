@@ -59,16 +59,16 @@ int main(int argc, char** argv) {
     dialog.defaultButton.SetFlat(FALSE);
     dialog.defaultButton.SetShowCaption(TRUE);
 
-    button_test::PumpPending();
+    PumpPending();
     button_test::MoveMouseTo(button_test::CentreOf(dialog.flatButton));
     ::SendMessageA(dialog.secondButton, BM_SETSTATE, TRUE, 0);
-    button_test::PumpUntil([&] { return dialog.flatButton.hover != FALSE; }, 10000);
-    button_test::PumpUntil([] { return false; }, 500); // let every repaint land
+    PumpUntil([&] { return dialog.flatButton.hover != FALSE; });
+    PumpUntil([] { return false; }, std::chrono::milliseconds(500)); // let every repaint land
     std::printf("ready hover=%d\n", dialog.flatButton.hover);
     std::fflush(stdout);
 
-    button_test::PumpUntil([&] { return ::GetFileAttributesA(argv[1]) != INVALID_FILE_ATTRIBUTES; },
-                           60000);
+    PumpUntil([&] { return ::GetFileAttributesA(argv[1]) != INVALID_FILE_ATTRIBUTES; },
+              std::chrono::seconds(60));
     dialog.DestroyWindow();
     return 0;
 }

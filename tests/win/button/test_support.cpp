@@ -2,26 +2,6 @@
 
 namespace button_test {
 
-bool PumpUntil(const std::function<bool()>& done, DWORD timeoutMs) {
-    const DWORD start = ::GetTickCount();
-    while (!done()) {
-        if (::GetTickCount() - start > timeoutMs) {
-            return false;
-        }
-        PumpPending();
-        ::MsgWaitForMultipleObjects(0, nullptr, FALSE, 10, QS_ALLINPUT);
-    }
-    return true;
-}
-
-void PumpPending() {
-    MSG msg;
-    while (::PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) {
-        ::TranslateMessage(&msg);
-        ::DispatchMessageA(&msg);
-    }
-}
-
 bool NeedsPaint(HWND window) {
     return ::GetUpdateRect(window, nullptr, FALSE) != FALSE;
 }

@@ -1,17 +1,12 @@
 #pragma once
+#include "tests/support/win/pump.h"
 #include "widgets/button/skin_button.h"
 
 #include <windows.h>
 
-#include <functional>
 #include <vector>
 
 namespace button_test {
-
-// Dispatches this thread's messages until `done` holds or the bound passes; true when it held.
-bool PumpUntil(const std::function<bool()>& done, DWORD timeoutMs = 10000);
-// Dispatches what is queued now.
-void PumpPending();
 
 // True while part of the window waits to be painted.
 bool NeedsPaint(HWND window);
