@@ -60,40 +60,6 @@ std::vector<COLORREF> IconPixels(HICON icon, int width, int height) {
     return pixels;
 }
 
-Canvas::Canvas(int width, int height) : width_(width), height_(height) {
-    BITMAPINFO info{};
-    info.bmiHeader.biSize = sizeof(BITMAPINFOHEADER);
-    info.bmiHeader.biWidth = width;
-    info.bmiHeader.biHeight = -height;
-    info.bmiHeader.biPlanes = 1;
-    info.bmiHeader.biBitCount = 32;
-    info.bmiHeader.biCompression = BI_RGB;
-    void* bits = nullptr;
-    dc_ = ::CreateCompatibleDC(nullptr);
-    bitmap_ = ::CreateDIBSection(dc_, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
-    bits_ = static_cast<const DWORD*>(bits);
-    previous_ = ::SelectObject(dc_, bitmap_);
-}
-
-Canvas::~Canvas() {
-    ::SelectObject(dc_, previous_);
-    ::DeleteObject(bitmap_);
-    ::DeleteDC(dc_);
-}
-
-COLORREF Canvas::Pixel(int x, int y) const {
-    ::GdiFlush();
-    const DWORD p = bits_[y * width_ + x];
-    return RGB((p >> 16) & 0xFF, (p >> 8) & 0xFF, p & 0xFF);
-}
-
-void Canvas::Fill(COLORREF colour) {
-    const RECT all{0, 0, width_, height_};
-    const HBRUSH brush = ::CreateSolidBrush(colour);
-    ::FillRect(dc_, &all, brush);
-    ::DeleteObject(brush);
-}
-
 void DrawInto(CSkinButton& button, Canvas& canvas, UINT itemState) {
     DRAWITEMSTRUCT item{};
     item.CtlType = ODT_BUTTON;
@@ -101,8 +67,8 @@ void DrawInto(CSkinButton& button, Canvas& canvas, UINT itemState) {
     item.itemAction = ODA_DRAWENTIRE;
     item.itemState = itemState;
     item.hwndItem = button.GetSafeHwnd();
-    item.hDC = canvas.dc();
-    item.rcItem = RECT{0, 0, canvas.width(), canvas.height()};
+    item.hDC = canvas.Dc();
+    item.rcItem = RECT{0, 0, canvas.Width(), canvas.Height()};
     button.DrawItem(&item);
 }
 

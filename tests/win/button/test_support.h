@@ -1,4 +1,5 @@
 #pragma once
+#include "tests/support/win/canvas.h"
 #include "tests/support/win/pump.h"
 #include "widgets/button/skin_button.h"
 
@@ -20,27 +21,7 @@ HICON MakeSolidIcon(int size, COLORREF colour);
 std::vector<COLORREF> IconPixels(HICON icon, int width, int height);
 
 // A 32-bit memory surface to draw a button into.
-class Canvas {
-public:
-    Canvas(int width, int height);
-    ~Canvas();
-    Canvas(const Canvas&) = delete;
-    Canvas& operator=(const Canvas&) = delete;
-
-    HDC dc() const { return dc_; }
-    int width() const { return width_; }
-    int height() const { return height_; }
-    COLORREF Pixel(int x, int y) const;
-    void Fill(COLORREF colour);
-
-private:
-    int width_;
-    int height_;
-    HDC dc_;
-    HBITMAP bitmap_;
-    HGDIOBJ previous_;
-    const DWORD* bits_ = nullptr;
-};
+using Canvas = wintest::PixelCanvas;
 
 // Asks the button to draw itself into the canvas with the given item state.
 void DrawInto(CSkinButton& button, Canvas& canvas, UINT itemState);
