@@ -6,6 +6,7 @@
 #include <optional>
 #include <string>
 
+#include "tests/support/win/child_process.h"
 #include "tools/ecsim/state/ec_sim_state.h"
 
 // The folder of the running test program, where the build puts the host and io.dll.
@@ -42,29 +43,12 @@ std::optional<DWORD> RunProgramCapturing(const std::filesystem::path& program,
                                          const std::filesystem::path& workingFolder,
                                          std::string& output);
 
-// A started process, ended (if still running) and closed when its owner ends.
-class ChildProcess {
-public:
-    ChildProcess(const std::filesystem::path& program, const std::wstring& args,
-                 const std::filesystem::path& workingFolder = {});
-    ~ChildProcess();
-    ChildProcess(const ChildProcess&) = delete;
-    ChildProcess& operator=(const ChildProcess&) = delete;
-
-    bool Started() const { return info.hProcess != nullptr; }
-    // The exit code, or nothing if it did not start or did not end within a minute.
-    std::optional<DWORD> Wait();
-
-private:
-    PROCESS_INFORMATION info{};
-    DWORD startError = 0;
-};
+using wintest::ChildProcess;
 
 // A named event, closed with its owner.
 class NamedEvent {
 public:
     explicit NamedEvent(const std::string& eventName);
-    ~NamedEvent();
     NamedEvent(const NamedEvent&) = delete;
     NamedEvent& operator=(const NamedEvent&) = delete;
 
@@ -74,5 +58,5 @@ public:
 
 private:
     std::string name;
-    HANDLE event;
+    OwnedKernelHandle event;
 };
