@@ -15,8 +15,7 @@ using wintest::Rgb;
 using wintest::SameColour;
 
 Image CaptureWindow(HWND window);
-// 24-bit BMP.
-bool SaveBmp(const Image& image, const std::filesystem::path& path);
+using wintest::SaveBmp;
 Image LoadBmp(const std::filesystem::path& path);
 // A BMP of one colour, for skins made up by a test.
 bool WriteSolidBmp(const std::filesystem::path& path, int width, int height, std::uint32_t colour);

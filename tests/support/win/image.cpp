@@ -1,8 +1,17 @@
 #include "tests/support/win/image.h"
 
 #include <cstdlib>
+#include <fstream>
 
 namespace wintest {
+
+namespace {
+
+template <typename T> void Put(std::ofstream& out, T value) {
+    out.write(reinterpret_cast<const char*>(&value), sizeof(value));
+}
+
+} // namespace
 
 Image Image::Crop(const RECT& area) const {
     Image part;
@@ -33,6 +42,38 @@ bool SameColour(std::uint32_t a, std::uint32_t b, int tolerance) {
         }
     }
     return true;
+}
+
+bool SaveBmp(const Image& image, const std::filesystem::path& path) {
+    if (image.Empty()) {
+        return false;
+    }
+    std::ofstream out(path, std::ios::binary);
+    const std::uint32_t rowBytes = (static_cast<std::uint32_t>(image.width) * 3 + 3) & ~3u;
+    const std::uint32_t dataBytes = rowBytes * static_cast<std::uint32_t>(image.height);
+    Put<std::uint16_t>(out, 0x4D42);
+    Put<std::uint32_t>(out, 54 + dataBytes);
+    Put<std::uint32_t>(out, 0);
+    Put<std::uint32_t>(out, 54);
+    Put<std::uint32_t>(out, 40);
+    Put<std::int32_t>(out, image.width);
+    Put<std::int32_t>(out, image.height); // bottom-up
+    Put<std::uint16_t>(out, 1);
+    Put<std::uint16_t>(out, 24);
+    for (int i = 0; i < 6; ++i) {
+        Put<std::uint32_t>(out, 0);
+    }
+    std::vector<char> row(rowBytes, 0);
+    for (int y = image.height - 1; y >= 0; --y) {
+        for (int x = 0; x < image.width; ++x) {
+            const std::uint32_t pixel = image.At(x, y);
+            row[x * 3] = static_cast<char>(pixel & 0xFF);
+            row[x * 3 + 1] = static_cast<char>((pixel >> 8) & 0xFF);
+            row[x * 3 + 2] = static_cast<char>((pixel >> 16) & 0xFF);
+        }
+        out.write(row.data(), static_cast<std::streamsize>(row.size()));
+    }
+    return static_cast<bool>(out);
 }
 
 } // namespace wintest

@@ -2,6 +2,7 @@
 #include <windows.h>
 
 #include <cstdint>
+#include <filesystem>
 #include <vector>
 
 namespace wintest {
@@ -21,5 +22,8 @@ struct Image {
 std::uint32_t Rgb(std::uint8_t red, std::uint8_t green, std::uint8_t blue);
 // The same colour within tolerance on each channel.
 bool SameColour(std::uint32_t a, std::uint32_t b, int tolerance = 0);
+
+// Writes a 24-bit BMP file; false when the image is empty or the file cannot be written.
+bool SaveBmp(const Image& image, const std::filesystem::path& path);
 
 } // namespace wintest

@@ -1,30 +1,9 @@
 #include "test_support.h"
 
-#include "framework/path_text.h"
-
 #include <atomic>
 #include <fstream>
 #include <iterator>
 #include <vector>
-
-std::filesystem::path ProgramFolder() {
-    return FolderOfPath(ReadWholeString<wchar_t>([](wchar_t* buffer, std::size_t capacity) {
-        return static_cast<std::size_t>(
-            GetModuleFileNameW(nullptr, buffer, static_cast<DWORD>(capacity)));
-    }));
-}
-
-ScratchFolder::ScratchFolder() {
-    static std::atomic<unsigned> counter{0};
-    path = std::filesystem::temp_directory_path() /
-           ("glint_ec_" + std::to_string(GetCurrentProcessId()) + "_" + std::to_string(counter++));
-    std::filesystem::create_directories(path);
-}
-
-ScratchFolder::~ScratchFolder() {
-    std::error_code ignored;
-    std::filesystem::remove_all(path, ignored);
-}
 
 ecsim::StateFile UseNewState(const std::filesystem::path& path) {
     SetEnvironmentVariableW(L"ECSIM_STATE", path.c_str());

@@ -7,25 +7,11 @@
 #include <string>
 
 #include "tests/support/win/child_process.h"
+#include "tests/support/win/folders.h"
 #include "tools/ecsim/state/ec_sim_state.h"
 
-// The folder of the running test program, where the build puts the host and io.dll.
-std::filesystem::path ProgramFolder();
-
-// A fresh folder under the temporary folder, removed with everything in it at the end.
-class ScratchFolder {
-public:
-    ScratchFolder();
-    ~ScratchFolder();
-    ScratchFolder(const ScratchFolder&) = delete;
-    ScratchFolder& operator=(const ScratchFolder&) = delete;
-
-    const std::filesystem::path& Path() const { return path; }
-    std::filesystem::path operator/(const char* name) const { return path / name; }
-
-private:
-    std::filesystem::path path;
-};
+using wintest::ProgramFolder;
+using wintest::ScratchFolder;
 
 // Points this process, and the processes it starts, at a simulated EC state file, created
 // with the default state; returns it opened.
