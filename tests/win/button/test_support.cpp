@@ -10,20 +10,26 @@ void PaintNow(HWND window) {
     ::UpdateWindow(window);
 }
 
-HICON MakeIcon(int width, int height, const std::vector<COLORREF>& pixels) {
-    std::vector<DWORD> bgra(pixels.size());
-    for (size_t i = 0; i < pixels.size(); ++i) {
-        bgra[i] = (GetRValue(pixels[i]) << 16) | (GetGValue(pixels[i]) << 8) | GetBValue(pixels[i]);
+HICON MakeIcon(int width, int height, const std::vector<COLORREF>& pixels,
+               const std::function<bool(int x, int y)>& opaque) {
+    std::vector<DWORD> bgra(pixels.size(), 0);
+    const int stride = (width + 15) / 16 * 2;
+    std::vector<BYTE> mask(static_cast<size_t>(stride * height), 0);
+    for (int y = 0; y < height; ++y) {
+        for (int x = 0; x < width; ++x) {
+            const COLORREF pixel = pixels[static_cast<size_t>(y * width + x)];
+            if (!opaque || opaque(x, y)) {
+                bgra[static_cast<size_t>(y * width + x)] =
+                    (GetRValue(pixel) << 16) | (GetGValue(pixel) << 8) | GetBValue(pixel);
+            } else {
+                mask[static_cast<size_t>(y * stride + x / 8)] |= static_cast<BYTE>(0x80 >> (x % 8));
+            }
+        }
     }
-    const std::vector<BYTE> maskBits(static_cast<size_t>((width + 15) / 16 * 2 * height), 0);
-    ICONINFO info{};
-    info.fIcon = TRUE;
-    info.hbmColor = ::CreateBitmap(width, height, 1, 32, bgra.data());
-    info.hbmMask = ::CreateBitmap(width, height, 1, 1, maskBits.data());
-    const HICON icon = ::CreateIconIndirect(&info);
-    ::DeleteObject(info.hbmColor);
-    ::DeleteObject(info.hbmMask);
-    return icon;
+    const OwnedGdiObject<HBITMAP> colour(::CreateBitmap(width, height, 1, 32, bgra.data()));
+    const OwnedGdiObject<HBITMAP> transparent(::CreateBitmap(width, height, 1, 1, mask.data()));
+    ICONINFO info{TRUE, 0, 0, transparent.Get(), colour.Get()};
+    return ::CreateIconIndirect(&info);
 }
 
 HICON MakeSolidIcon(int size, COLORREF colour) {
@@ -43,14 +49,13 @@ std::vector<COLORREF> IconPixels(HICON icon, int width, int height) {
     request.bmiHeader.biPlanes = 1;
     request.bmiHeader.biBitCount = 32;
     request.bmiHeader.biCompression = BI_RGB;
+    const OwnedGdiObject<HBITMAP> colour(info.hbmColor);
+    const OwnedGdiObject<HBITMAP> mask(info.hbmMask);
     std::vector<DWORD> bgra(static_cast<size_t>(width * height));
-    const HDC screen = ::GetDC(nullptr);
-    const int rows = info.hbmColor == nullptr ? 0
-                                              : ::GetDIBits(screen, info.hbmColor, 0, height,
-                                                            bgra.data(), &request, DIB_RGB_COLORS);
-    ::ReleaseDC(nullptr, screen);
-    ::DeleteObject(info.hbmColor);
-    ::DeleteObject(info.hbmMask);
+    const OwnedScreenDc screen(::GetDC(nullptr));
+    const int rows = !colour ? 0
+                             : ::GetDIBits(screen.Get(), colour.Get(), 0, height, bgra.data(),
+                                           &request, DIB_RGB_COLORS);
     if (rows != height) {
         return pixels;
     }

@@ -5,6 +5,7 @@
 
 #include <windows.h>
 
+#include <functional>
 #include <vector>
 
 namespace button_test {
@@ -14,8 +15,10 @@ bool NeedsPaint(HWND window);
 // Paints whatever is pending so that a later invalidation shows.
 void PaintNow(HWND window);
 
-// An opaque icon of the given pixels (row by row, 0x00BBGGRR), owned by the caller.
-HICON MakeIcon(int width, int height, const std::vector<COLORREF>& pixels);
+// An icon of the given pixels (row by row, 0x00BBGGRR), owned by the caller; opaque where
+// `opaque` holds, or everywhere without it.
+HICON MakeIcon(int width, int height, const std::vector<COLORREF>& pixels,
+               const std::function<bool(int x, int y)>& opaque = nullptr);
 HICON MakeSolidIcon(int size, COLORREF colour);
 // The colour pixels of an icon, row by row.
 std::vector<COLORREF> IconPixels(HICON icon, int width, int height);
