@@ -20,7 +20,8 @@ std::vector<HWND> VisibleMessageBoxes(WindowOwner owner) {
 }
 
 SeenMessageBox ReadMessageBox(HWND box) {
-    return {WindowText(box), WindowText(::GetDlgItem(box, kMessageBoxTextId))};
+    return {WindowText(box), WindowText(::GetDlgItem(box, kMessageBoxTextId)),
+            ::GetWindow(box, GW_OWNER)};
 }
 
 void DismissMessageBox(HWND box) {

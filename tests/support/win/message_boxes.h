@@ -17,6 +17,7 @@ inline constexpr int kMessageBoxTextId = 0xFFFF;
 struct SeenMessageBox {
     std::wstring caption;
     std::wstring text;
+    HWND owner = nullptr;
 };
 
 // A shown message box: a visible dialog-class window with a message box's text control.
