@@ -1,5 +1,6 @@
 #include "tests/support/win/message_boxes.h"
 
+#include <algorithm>
 #include <chrono>
 
 namespace wintest {
@@ -20,8 +21,7 @@ std::vector<HWND> VisibleMessageBoxes(WindowOwner owner) {
 }
 
 SeenMessageBox ReadMessageBox(HWND box) {
-    return {WindowText(box), WindowText(::GetDlgItem(box, kMessageBoxTextId)),
-            ::GetWindow(box, GW_OWNER)};
+    return {WindowText(box), WindowText(::GetDlgItem(box, kMessageBoxTextId))};
 }
 
 void DismissMessageBox(HWND box) {
@@ -29,7 +29,7 @@ void DismissMessageBox(HWND box) {
 }
 
 MessageBoxWatcher::MessageBoxWatcher(WindowOwner watched)
-    : owner(watched), worker([this] { Watch(); }) {}
+    : owner(watched), passedOver(VisibleMessageBoxes(watched)), worker([this] { Watch(); }) {}
 
 MessageBoxWatcher::~MessageBoxWatcher() {
     stop = true;
@@ -44,22 +44,31 @@ std::vector<SeenMessageBox> MessageBoxWatcher::Seen() {
 void MessageBoxWatcher::Watch() {
     using namespace std::chrono_literals;
     while (!stop) {
-        const std::vector<HWND> boxes = VisibleMessageBoxes(owner);
-        if (boxes.empty()) {
+        HWND box = nullptr;
+        for (HWND candidate : VisibleMessageBoxes(owner)) {
+            if (std::find(passedOver.begin(), passedOver.end(), candidate) == passedOver.end()) {
+                box = candidate;
+                break;
+            }
+        }
+        if (box == nullptr) {
             std::this_thread::sleep_for(20ms);
             continue;
         }
-        const HWND box = boxes.front();
         {
             std::lock_guard<std::mutex> hold(seenLock);
             seen.push_back(ReadMessageBox(box));
         }
         DismissMessageBox(box);
-        // Count each box once: wait for it to go before looking again.
+        // Count each box once: wait for it to go before looking again, and pass over one that
+        // stays.
         const auto deadline = std::chrono::steady_clock::now() + 10s;
         while (::IsWindow(box) && ::IsWindowVisible(box) &&
                std::chrono::steady_clock::now() < deadline) {
             std::this_thread::sleep_for(10ms);
+        }
+        if (::IsWindow(box) && ::IsWindowVisible(box)) {
+            passedOver.push_back(box);
         }
     }
 }

@@ -17,7 +17,6 @@ inline constexpr int kMessageBoxTextId = 0xFFFF;
 struct SeenMessageBox {
     std::wstring caption;
     std::wstring text;
-    HWND owner = nullptr;
 };
 
 // A shown message box: a visible dialog-class window with a message box's text control.
@@ -29,7 +28,8 @@ SeenMessageBox ReadMessageBox(HWND box);
 void DismissMessageBox(HWND box);
 
 // While it lives, a helper thread finds each message box that the owner shows, notes its caption
-// and text and dismisses it with OK, so that code showing boxes can run unattended.
+// and text and dismisses it with OK, so that code showing boxes can run unattended. Boxes shown
+// before it starts are left alone.
 class MessageBoxWatcher {
 public:
     explicit MessageBoxWatcher(WindowOwner owner);
@@ -46,6 +46,8 @@ private:
     std::atomic<bool> stop{false};
     std::mutex seenLock;
     std::vector<SeenMessageBox> seen;
+    // Only the helper thread reads it once the thread runs.
+    std::vector<HWND> passedOver;
     std::thread worker;
 };
 

@@ -6,9 +6,6 @@
 #include <gtest/gtest.h>
 
 #include <string>
-#include <vector>
-
-#include "tests/support/win/message_boxes.h"
 
 namespace {
 
@@ -29,23 +26,57 @@ TEST(Application, ResourcesComeFromTheExecutableBeforeTheEntryPointSetsAnInstanc
     EXPECT_EQ(AfxGetResourceHandle(), ::GetModuleHandleA(nullptr));
 }
 
+// Closes the message box it finds and remembers its caption and owner.
+struct SeenMessageBox {
+    std::string caption;
+    HWND owner = nullptr;
+    bool found = false;
+};
+SeenMessageBox seenBox;
+ULONGLONG giveUpAt = 0;
+
+BOOL CALLBACK CloseMessageBox(HWND hwnd, LPARAM) {
+    char className[32] = {};
+    ::GetClassNameA(hwnd, className, sizeof(className));
+    const bool isBox = std::string(className) == "#32770" && ::IsWindowVisible(hwnd) &&
+                       CWnd::FromHandlePermanent(hwnd) == nullptr; // not one of our dialogs
+    if (!isBox) {
+        return TRUE;
+    }
+    char caption[128] = {};
+    ::GetWindowTextA(hwnd, caption, sizeof(caption));
+    seenBox = {caption, ::GetWindow(hwnd, GW_OWNER), true};
+    ::PostMessageA(hwnd, WM_COMMAND, IDOK, 0);
+    return FALSE;
+}
+
+void CALLBACK LookForMessageBox(HWND, UINT, UINT_PTR, DWORD) {
+    if (!seenBox.found) {
+        ::EnumThreadWindows(::GetCurrentThreadId(), &CloseMessageBox, 0);
+    }
+    if (!seenBox.found && ::GetTickCount64() > giveUpAt) {
+        ::PostQuitMessage(0); // ends the box's loop; re-posted WM_QUIT is removed below
+    }
+}
+
 TEST(Application, AMessageBoxIsCaptionedWithTheNameAndOwnedByTheMainWindow) {
     CDialog mainWindow;
     ASSERT_TRUE(mainWindow.Create(IDD_SHOWN_DIALOG));
     TheTestApp().m_pMainWnd = &mainWindow;
-    int answer = 0;
-    std::vector<wintest::SeenMessageBox> seen;
-    {
-        wintest::MessageBoxWatcher watcher(wintest::WindowOwner::Thread(::GetCurrentThreadId()));
-        answer = AfxMessageBox("Hello");
-        seen = watcher.Seen();
-    }
+    seenBox = {};
+    giveUpAt = ::GetTickCount64() + 10000;
+    const UINT_PTR timer = ::SetTimer(nullptr, 0, 50, &LookForMessageBox);
+
+    const int answer = AfxMessageBox("Hello");
+
+    ::KillTimer(nullptr, timer);
     TheTestApp().m_pMainWnd = nullptr;
+    MSG quit;
+    ::PeekMessageA(&quit, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE);
+    ASSERT_TRUE(seenBox.found);
     EXPECT_EQ(answer, IDOK);
-    ASSERT_EQ(seen.size(), 1u);
-    EXPECT_EQ(seen[0].caption, L"framework_test");
-    EXPECT_EQ(seen[0].text, L"Hello");
-    EXPECT_EQ(seen[0].owner, mainWindow.m_hWnd);
+    EXPECT_EQ(seenBox.caption, "framework_test");
+    EXPECT_EQ(seenBox.owner, mainWindow.m_hWnd);
 }
 
 } // namespace
