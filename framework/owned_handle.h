@@ -41,6 +41,17 @@ using OwnedIcon = OwnedHandle<HICON, &::DestroyIcon>;
 using OwnedCursor = OwnedHandle<HCURSOR, &::DestroyCursor>;
 using OwnedModule = OwnedHandle<HMODULE, &::FreeLibrary>;
 using OwnedRegistryKey = OwnedHandle<HKEY, &::RegCloseKey>;
+// GDI objects (bitmaps, brushes, pens, fonts) and memory contexts, deleted when the owner ends;
+// an object must be out of every context before it goes, so a ScopedSelect ends first.
+template <typename Object> using OwnedGdiObject = OwnedHandle<Object, &::DeleteObject>;
+using OwnedMemoryDc = OwnedHandle<HDC, &::DeleteDC>;
+namespace owned_handle_detail {
+inline void ReleaseScreenDc(HDC dc) {
+    ::ReleaseDC(nullptr, dc);
+}
+} // namespace owned_handle_detail
+// The screen's context (GetDC of no window), given back when the owner ends.
+using OwnedScreenDc = OwnedHandle<HDC, &owned_handle_detail::ReleaseScreenDc>;
 // A kernel object whose failed creation gives null (mutex, event, thread, process); not for
 // files, whose failure value is INVALID_HANDLE_VALUE.
 using OwnedKernelHandle = OwnedHandle<HANDLE, &::CloseHandle>;

@@ -5,8 +5,6 @@
 
 #include <psapi.h>
 
-#include <utility>
-
 namespace {
 
 double FileTimeMs(const FILETIME& time) {
@@ -22,54 +20,18 @@ std::string FolderOf(const std::string& path) {
 }
 
 std::optional<ChildProcess> ChildProcess::Start(const std::string& exe) {
-    std::string commandLine = "\"" + exe + "\"";
-    const std::string folder = FolderOf(exe);
-    STARTUPINFOA startup{};
-    startup.cb = sizeof(startup);
-    PROCESS_INFORMATION info{};
+    wintest::ProcessStart start(exe, L"", FolderOf(exe));
+    start.attempts = 1; // a retried start would not be timed from its own beginning
     const double startedAt = NowMs();
-    if (!CreateProcessA(exe.c_str(), commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr,
-                        folder.c_str(), &startup, &info)) {
+    wintest::ChildProcess process(start);
+    if (!process.Started()) {
         return std::nullopt;
     }
-    CloseHandle(info.hThread);
-    return ChildProcess(info.hProcess, info.dwProcessId, startedAt, exe);
-}
-
-ChildProcess::ChildProcess(ChildProcess&& other) noexcept
-    : process_(std::exchange(other.process_, nullptr)), id_(other.id_),
-      startedAtMs_(other.startedAtMs_), exe_(std::move(other.exe_)), unixPid_(other.unixPid_) {}
-
-ChildProcess& ChildProcess::operator=(ChildProcess&& other) noexcept {
-    if (this != &other) {
-        Terminate();
-        if (process_ != nullptr) {
-            CloseHandle(process_);
-        }
-        process_ = std::exchange(other.process_, nullptr);
-        id_ = other.id_;
-        startedAtMs_ = other.startedAtMs_;
-        exe_ = std::move(other.exe_);
-        unixPid_ = other.unixPid_;
-    }
-    return *this;
-}
-
-ChildProcess::~ChildProcess() {
-    Terminate();
-    if (process_ != nullptr) {
-        CloseHandle(process_);
-    }
-}
-
-bool ChildProcess::IsRunning() const {
-    return process_ != nullptr && WaitForSingleObject(process_, 0) == WAIT_TIMEOUT;
+    return ChildProcess(std::move(process), startedAt, exe);
 }
 
 DWORD ChildProcess::ExitCode() const {
-    DWORD code = 0;
-    GetExitCodeProcess(process_, &code);
-    return code;
+    return process_.WaitForExit(std::chrono::milliseconds(0)).value_or(STILL_ACTIVE);
 }
 
 std::optional<int> ChildProcess::UnixPid() const {
@@ -86,7 +48,7 @@ double ChildProcess::CpuMs() const {
         }
     }
     FILETIME created, exited, kernel, user;
-    if (!GetProcessTimes(process_, &created, &exited, &kernel, &user)) {
+    if (!GetProcessTimes(process_.Handle(), &created, &exited, &kernel, &user)) {
         return -1;
     }
     return FileTimeMs(kernel) + FileTimeMs(user);
@@ -101,7 +63,8 @@ std::optional<double> ChildProcess::Timeslices() const {
 std::uint64_t ChildProcess::PrivateBytes() const {
     PROCESS_MEMORY_COUNTERS_EX counters{};
     counters.cb = sizeof(counters);
-    if (GetProcessMemoryInfo(process_, reinterpret_cast<PROCESS_MEMORY_COUNTERS*>(&counters),
+    if (GetProcessMemoryInfo(process_.Handle(),
+                             reinterpret_cast<PROCESS_MEMORY_COUNTERS*>(&counters),
                              sizeof(counters)) &&
         counters.PrivateUsage != 0) {
         return counters.PrivateUsage;
@@ -111,8 +74,5 @@ std::uint64_t ChildProcess::PrivateBytes() const {
 }
 
 void ChildProcess::Terminate() {
-    if (IsRunning()) {
-        TerminateProcess(process_, 1);
-        WaitForSingleObject(process_, 5000);
-    }
+    process_.Terminate(std::chrono::seconds(5));
 }

@@ -4,6 +4,9 @@
 #include <cstdint>
 #include <optional>
 #include <string>
+#include <utility>
+
+#include "tests/support/win/child_process.h"
 
 // The folder of a file path, without the trailing separator.
 std::string FolderOf(const std::string& path);
@@ -14,16 +17,11 @@ public:
     // Starts exe in its own folder with the driver's environment.
     static std::optional<ChildProcess> Start(const std::string& exe);
 
-    ChildProcess(ChildProcess&& other) noexcept;
-    ChildProcess& operator=(ChildProcess&& other) noexcept;
-    ChildProcess(const ChildProcess&) = delete;
-    ChildProcess& operator=(const ChildProcess&) = delete;
-    ~ChildProcess();
-
-    DWORD Id() const { return id_; }
+    DWORD Id() const { return process_.Id(); }
     // When CreateProcess was called, on the driver's clock.
     double StartedAtMs() const { return startedAtMs_; }
-    bool IsRunning() const;
+    bool IsRunning() const { return process_.IsRunning(); }
+    // STILL_ACTIVE while it runs.
     DWORD ExitCode() const;
     // User plus kernel time the process has used so far; at nanosecond precision from /proc
     // when its Unix process is found (the program runs from a folder of its own).
@@ -36,12 +34,11 @@ public:
     void Terminate();
 
 private:
-    ChildProcess(HANDLE process, DWORD id, double startedAtMs, std::string exe)
-        : process_(process), id_(id), startedAtMs_(startedAtMs), exe_(std::move(exe)) {}
+    ChildProcess(wintest::ChildProcess process, double startedAtMs, std::string exe)
+        : process_(std::move(process)), startedAtMs_(startedAtMs), exe_(std::move(exe)) {}
     std::optional<int> UnixPid() const;
 
-    HANDLE process_ = nullptr;
-    DWORD id_ = 0;
+    wintest::ChildProcess process_;
     double startedAtMs_ = 0;
     std::string exe_;
     mutable std::optional<int> unixPid_;

@@ -1,28 +1,16 @@
 #include "process_windows.h"
 
 #include "glint_ids.h"
+#include "tests/support/win/message_boxes.h"
 
 namespace {
 
-struct WindowsOf {
-    DWORD processId;
-    std::vector<HWND> found;
-};
-
-BOOL CALLBACK CollectWindow(HWND window, LPARAM param) {
-    auto* search = reinterpret_cast<WindowsOf*>(param);
-    DWORD owner = 0;
-    GetWindowThreadProcessId(window, &owner);
-    if (owner == search->processId) {
-        search->found.push_back(window);
-    }
-    return TRUE;
+std::vector<HWND> TopLevelWindows(DWORD processId) {
+    return wintest::TopLevelWindows(wintest::WindowOwner::Process(processId));
 }
 
 bool IsDialogClass(HWND window) {
-    char name[16] = {};
-    GetClassNameA(window, name, sizeof(name));
-    return std::string(name) == "#32770";
+    return wintest::ClassName(window) == wintest::kDialogClass;
 }
 
 BOOL CALLBACK CheckChildPainted(HWND child, LPARAM param) {
@@ -35,12 +23,6 @@ BOOL CALLBACK CheckChildPainted(HWND child, LPARAM param) {
 }
 
 } // namespace
-
-std::vector<HWND> TopLevelWindows(DWORD processId) {
-    WindowsOf search{processId, {}};
-    EnumWindows(CollectWindow, reinterpret_cast<LPARAM>(&search));
-    return search.found;
-}
 
 HWND FindMainWindow(DWORD processId) {
     for (HWND window : TopLevelWindows(processId)) {
@@ -70,21 +52,20 @@ int CountPopups(DWORD processId) {
 
 std::vector<HWND> FindMessageBoxes(DWORD processId, HWND mainWindow, HWND popup) {
     std::vector<HWND> boxes;
-    for (HWND window : TopLevelWindows(processId)) {
-        if (window != mainWindow && window != popup && IsWindowVisible(window) &&
-            IsDialogClass(window) && GetDlgItem(window, glint_ids::kPopupLevelText) == nullptr) {
-            boxes.push_back(window);
+    for (HWND box : wintest::VisibleMessageBoxes(wintest::WindowOwner::Process(processId))) {
+        // Unnamed statics (id -1) look like a message text; the known windows never count.
+        if (box != mainWindow && box != popup) {
+            boxes.push_back(box);
         }
     }
     return boxes;
 }
 
 std::string DismissMessageBox(HWND box) {
-    wchar_t caption[256] = {};
-    GetWindowTextW(box, caption, 256);
+    const std::wstring caption = wintest::ReadMessageBox(box).caption;
     char utf8[1024] = {};
-    WideCharToMultiByte(CP_UTF8, 0, caption, -1, utf8, sizeof(utf8), nullptr, nullptr);
-    PostMessageW(box, WM_COMMAND, IDOK, 0);
+    WideCharToMultiByte(CP_UTF8, 0, caption.c_str(), -1, utf8, sizeof(utf8), nullptr, nullptr);
+    wintest::DismissMessageBox(box);
     return utf8;
 }
 

@@ -4,9 +4,6 @@
 #include <string>
 #include <vector>
 
-// The top-level windows of one process, as the driver sees them from outside.
-std::vector<HWND> TopLevelWindows(DWORD processId);
-
 // The process's main window (the dialog with the Exit button), or null.
 HWND FindMainWindow(DWORD processId);
 

@@ -2,16 +2,12 @@
 #include <windows.h>
 
 #include <cstdint>
-#include <vector>
+
+#include "tests/support/win/canvas.h"
 
 // Pixels of a screen rectangle as 0x00RRGGBB, row by row from the top; empty on failure.
-struct Capture {
-    int width = 0;
-    int height = 0;
-    std::vector<std::uint32_t> pixels;
-};
-
-Capture CaptureScreen(const RECT& rect);
+using Capture = wintest::Image;
+using wintest::CaptureScreen;
 
 // The share (0..1) of pixels that differ between two captures of the same size; 1 when the
 // sizes differ.

@@ -36,7 +36,7 @@ bool BusHolder::Holding() {
 
 std::optional<DWORD> BusHolder::LetGo() {
     release.Signal();
-    return holder.Wait();
+    return holder.WaitForExit();
 }
 
 } // namespace e2e

@@ -39,75 +39,25 @@ GlintProcess::GlintProcess(const LaunchOptions& options) {
     if (options.prepareEc) {
         options.prepareEc(*ec);
     }
-    std::wstring commandLine = L"\"" + options.program.wstring() + L"\"";
-    if (!options.arguments.empty()) {
-        commandLine += L" " + options.arguments;
+    wintest::ProcessStart start(options.program, options.arguments, options.program.parent_path());
+    start.environment = EnvironmentWithState(ec->Path());
+    startTimeNs = ecsim::NowNs();
+    child = wintest::ChildProcess(start);
+    if (!child.Started()) {
+        error = "CreateProcess failed with error " + std::to_string(child.StartError());
     }
-    std::wstring environment = EnvironmentWithState(ec->Path());
-    const std::wstring folder = options.program.parent_path().wstring();
-    STARTUPINFOW startup{};
-    startup.cb = sizeof(startup);
-    PROCESS_INFORMATION info{};
-    // Under Wine on a loaded machine a start is now and then refused with an internal error
-    // before the program runs at all; a few tries keep that from reading as the program's doing.
-    bool started = false;
-    for (int attempt = 0; attempt < 5 && !started; ++attempt) {
-        if (attempt > 0) {
-            ::Sleep(200);
-        }
-        startTimeNs = ecsim::NowNs();
-        started = ::CreateProcessW(options.program.c_str(), commandLine.data(), nullptr, nullptr,
-                                   FALSE, CREATE_UNICODE_ENVIRONMENT, environment.data(),
-                                   folder.c_str(), &startup, &info) != FALSE;
-        if (!started) {
-            error = "CreateProcess failed with error " + std::to_string(::GetLastError());
-        }
-    }
-    if (!started) {
-        return;
-    }
-    error.clear();
-    ::CloseHandle(info.hThread);
-    process = info.hProcess;
-    pid = info.dwProcessId;
 }
 
 GlintProcess::~GlintProcess() {
-    Terminate();
-    if (process != nullptr) {
-        ::CloseHandle(process);
-    }
+    child.Terminate();
     ec.reset();
     if (!stateFolder.empty()) {
         RemoveTree(stateFolder);
     }
 }
 
-bool GlintProcess::IsRunning() const {
-    return process != nullptr && ::WaitForSingleObject(process, 0) == WAIT_TIMEOUT;
-}
-
-std::optional<DWORD> GlintProcess::WaitForExit(std::chrono::milliseconds timeout) {
-    if (process == nullptr ||
-        ::WaitForSingleObject(process, static_cast<DWORD>(timeout.count())) != WAIT_OBJECT_0) {
-        return std::nullopt;
-    }
-    DWORD code = 0;
-    if (!::GetExitCodeProcess(process, &code)) {
-        return std::nullopt;
-    }
-    return code;
-}
-
-void GlintProcess::Terminate() {
-    if (IsRunning()) {
-        ::TerminateProcess(process, 1);
-        ::WaitForSingleObject(process, 10000);
-    }
-}
-
 std::vector<HWND> GlintProcess::TopLevelWindows() const {
-    return TopLevelWindowsOf(pid);
+    return TopLevelWindowsOf(child.Id());
 }
 
 HWND GlintProcess::FindWindowWhere(const std::function<bool(HWND)>& predicate) const {
@@ -141,7 +91,7 @@ HWND GlintProcess::WaitForMainWindow(std::chrono::milliseconds timeout) const {
     // The dialog loop shows its window again when its queue first runs dry; input given
     // before then could be undone (a window hidden by MIN would come back).
     if (window != nullptr) {
-        ::WaitForInputIdle(process, static_cast<DWORD>(timeout.count()));
+        ::WaitForInputIdle(child.Handle(), static_cast<DWORD>(timeout.count()));
     }
     return window;
 }

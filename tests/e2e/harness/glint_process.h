@@ -12,6 +12,7 @@
 
 #include "ec_sim.h"
 #include "paths.h"
+#include "tests/support/win/child_process.h"
 #include "wait.h"
 
 namespace e2e {
@@ -38,17 +39,19 @@ public:
     GlintProcess& operator=(const GlintProcess&) = delete;
 
     // False when the program or its simulated EC could not be set up; the reason is in Error().
-    bool Started() const { return process != nullptr && ec != nullptr; }
+    bool Started() const { return child.Started() && ec != nullptr; }
     const std::string& Error() const { return error; }
-    DWORD Pid() const { return pid; }
+    DWORD Pid() const { return child.Id(); }
     EcSim& Ec() { return *ec; }
     // ecsim clock just before the program was started.
     std::uint64_t StartTimeNs() const { return startTimeNs; }
 
-    bool IsRunning() const;
+    bool IsRunning() const { return child.IsRunning(); }
     // The exit code once the program has ended within the timeout.
-    std::optional<DWORD> WaitForExit(std::chrono::milliseconds timeout = kUiTimeout);
-    void Terminate();
+    std::optional<DWORD> WaitForExit(std::chrono::milliseconds timeout = kUiTimeout) const {
+        return child.WaitForExit(timeout);
+    }
+    void Terminate() { child.Terminate(); }
 
     // The program's top-level windows (dialogs, message boxes, menus), in z-order.
     std::vector<HWND> TopLevelWindows() const;
@@ -62,8 +65,7 @@ private:
     std::string error;
     std::filesystem::path stateFolder;
     std::unique_ptr<EcSim> ec;
-    HANDLE process = nullptr;
-    DWORD pid = 0;
+    wintest::ChildProcess child;
     std::uint64_t startTimeNs = 0;
 };
 

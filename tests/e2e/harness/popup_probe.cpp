@@ -1,5 +1,6 @@
 #include "popup_probe.h"
 
+#include "framework/owned_handle.h"
 #include "res/resource.h"
 #include "window_find.h"
 
@@ -7,31 +8,11 @@ namespace e2e {
 
 namespace {
 
-// The dialog manager's id of a message box's text control.
-constexpr int kMessageBoxTextId = 0xFFFF;
 constexpr std::uint16_t kPowerLevelRegister = 0xC4FD;
 
 INT_PTR CALLBACK IgnoreEverything(HWND, UINT, WPARAM, LPARAM) {
     return FALSE;
 }
-
-// A module mapped only to read its resources.
-class ResourceModule {
-public:
-    explicit ResourceModule(const std::filesystem::path& file)
-        : module(::LoadLibraryExW(file.c_str(), nullptr, LOAD_LIBRARY_AS_DATAFILE)) {}
-    ~ResourceModule() {
-        if (module != nullptr) {
-            ::FreeLibrary(module);
-        }
-    }
-    ResourceModule(const ResourceModule&) = delete;
-    ResourceModule& operator=(const ResourceModule&) = delete;
-    HMODULE Get() const { return module; }
-
-private:
-    HMODULE module;
-};
 
 } // namespace
 
@@ -42,22 +23,11 @@ HWND FindPopup(const GlintProcess& glint) {
 }
 
 std::vector<HWND> VisibleMessageBoxes(const GlintProcess& glint) {
-    std::vector<HWND> boxes;
-    for (HWND window : glint.TopLevelWindows()) {
-        if (::IsWindowVisible(window) && ClassName(window) == kDialogClass &&
-            ::GetDlgItem(window, kMessageBoxTextId) != nullptr) {
-            boxes.push_back(window);
-        }
-    }
-    return boxes;
+    return wintest::VisibleMessageBoxes(wintest::WindowOwner::Process(glint.Pid()));
 }
 
 std::wstring MessageBoxText(HWND box) {
-    return WindowText(::GetDlgItem(box, kMessageBoxTextId));
-}
-
-void DismissMessageBox(HWND box) {
-    ::PostMessageW(box, WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED), 0);
+    return wintest::ReadMessageBox(box).text;
 }
 
 int LevelPollsSince(GlintProcess& glint, std::uint64_t sinceNs, std::uint8_t value) {
@@ -84,7 +54,8 @@ bool SameRect(const RECT& a, const RECT& b) {
 }
 
 SIZE PopupTemplateSize(const std::filesystem::path& program) {
-    ResourceModule module(program);
+    // Mapped only to read its resources.
+    const OwnedModule module(::LoadLibraryExW(program.c_str(), nullptr, LOAD_LIBRARY_AS_DATAFILE));
     HRSRC found = ::FindResourceA(module.Get(), MAKEINTRESOURCEA(IDD_PWR_NOTIFY), RT_DIALOG);
     HGLOBAL loaded = found != nullptr ? ::LoadResource(module.Get(), found) : nullptr;
     const auto* dialogTemplate =

@@ -9,6 +9,7 @@
 
 #include "glint_process.h"
 #include "image.h"
+#include "tests/support/win/message_boxes.h"
 
 namespace e2e {
 
@@ -17,7 +18,7 @@ HWND FindPopup(const GlintProcess& glint);
 // The program's visible message boxes.
 std::vector<HWND> VisibleMessageBoxes(const GlintProcess& glint);
 std::wstring MessageBoxText(HWND box);
-void DismissMessageBox(HWND box);
+using wintest::DismissMessageBox;
 
 // How many times the program has read the power-level register and got value, since sinceNs
 // (ecsim clock).

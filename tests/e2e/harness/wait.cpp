@@ -1,25 +1,11 @@
 #include "wait.h"
 
-#include <windows.h>
+#include "tests/support/win/pump.h"
 
 namespace e2e {
 
 bool WaitUntil(const std::function<bool()>& condition, std::chrono::milliseconds timeout) {
-    const auto deadline = std::chrono::steady_clock::now() + timeout;
-    for (;;) {
-        if (condition()) {
-            return true;
-        }
-        if (std::chrono::steady_clock::now() >= deadline) {
-            return false;
-        }
-        MSG msg;
-        while (::PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) {
-            ::TranslateMessage(&msg);
-            ::DispatchMessageW(&msg);
-        }
-        ::Sleep(20);
-    }
+    return PumpUntil(condition, timeout);
 }
 
 } // namespace e2e

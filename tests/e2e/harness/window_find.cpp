@@ -2,41 +2,8 @@
 
 namespace e2e {
 
-namespace {
-
-struct Search {
-    DWORD processId;
-    std::vector<HWND> found;
-};
-
-BOOL CALLBACK CollectWindowOfProcess(HWND window, LPARAM param) {
-    auto* search = reinterpret_cast<Search*>(param);
-    DWORD owner = 0;
-    ::GetWindowThreadProcessId(window, &owner);
-    if (owner == search->processId) {
-        search->found.push_back(window);
-    }
-    return TRUE;
-}
-
-} // namespace
-
 std::vector<HWND> TopLevelWindowsOf(DWORD processId) {
-    Search search{processId, {}};
-    ::EnumWindows(&CollectWindowOfProcess, reinterpret_cast<LPARAM>(&search));
-    return search.found;
-}
-
-std::wstring WindowText(HWND window) {
-    wchar_t text[512] = {};
-    ::GetWindowTextW(window, text, static_cast<int>(std::size(text)));
-    return text;
-}
-
-std::wstring ClassName(HWND window) {
-    wchar_t name[256] = {};
-    ::GetClassNameW(window, name, static_cast<int>(std::size(name)));
-    return name;
+    return wintest::TopLevelWindows(wintest::WindowOwner::Process(processId));
 }
 
 RECT WindowRect(HWND window) {

@@ -4,11 +4,16 @@
 #include <string>
 #include <vector>
 
+#include "tests/support/win/window_find.h"
+
 namespace e2e {
 
+using wintest::ClassName;
+using wintest::kDialogClass;
+using wintest::kMenuClass;
+using wintest::WindowText;
+
 std::vector<HWND> TopLevelWindowsOf(DWORD processId);
-std::wstring WindowText(HWND window);
-std::wstring ClassName(HWND window);
 RECT WindowRect(HWND window);
 SIZE SizeOf(const RECT& rect);
 // A control's rectangle and centre in screen coordinates.
@@ -17,9 +22,5 @@ POINT ControlCenter(HWND dialog, int controlId);
 // The dialog's visible child windows' screen rectangles.
 std::vector<RECT> VisibleChildRects(HWND dialog);
 bool Contains(const RECT& rect, POINT point);
-
-// Window classes of the system's own windows.
-inline constexpr wchar_t kDialogClass[] = L"#32770";
-inline constexpr wchar_t kMenuClass[] = L"#32768";
 
 } // namespace e2e

@@ -2,8 +2,6 @@
 
 namespace {
 
-using button_test::PumpPending;
-
 using ButtonMessagesTest = ButtonDialogTest;
 
 UINT ButtonType(HWND button) {

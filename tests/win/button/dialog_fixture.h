@@ -14,11 +14,11 @@ protected:
         // A pointer left over a button by an earlier run would light it as soon as it is shown.
         ASSERT_TRUE(button_test::ParkMouse());
         ASSERT_TRUE(dialog.Open());
-        button_test::PumpPending();
+        PumpPending();
     }
     void TearDown() override {
         dialog.DestroyWindow();
-        button_test::PumpPending();
+        PumpPending();
     }
 
     // The icon's own information can still be read: it has not been destroyed.

@@ -27,9 +27,9 @@ struct FrameColours {
     COLORREF top, left, right, bottom;
 };
 FrameColours FrameOf(const Canvas& c, int inset = 0) {
-    return {c.Pixel(c.width() / 2, inset), c.Pixel(inset, c.height() / 2),
-            c.Pixel(c.width() - 1 - inset, c.height() / 2),
-            c.Pixel(c.width() / 2, c.height() - 1 - inset)};
+    return {c.Pixel(c.Width() / 2, inset), c.Pixel(inset, c.Height() / 2),
+            c.Pixel(c.Width() - 1 - inset, c.Height() / 2),
+            c.Pixel(c.Width() / 2, c.Height() - 1 - inset)};
 }
 
 // Where a solid square of `colour` of the given size starts, checked at its four corners and
@@ -44,8 +44,8 @@ bool SquareAt(const Canvas& c, int x, int y, int size, COLORREF colour) {
 
 std::set<std::pair<int, int>> PixelsOf(const Canvas& c, COLORREF colour) {
     std::set<std::pair<int, int>> found;
-    for (int y = 0; y < c.height(); ++y) {
-        for (int x = 0; x < c.width(); ++x) {
+    for (int y = 0; y < c.Height(); ++y) {
+        for (int x = 0; x < c.Width(); ++x) {
             if (c.Pixel(x, y) == colour) {
                 found.insert({x, y});
             }
@@ -56,8 +56,8 @@ std::set<std::pair<int, int>> PixelsOf(const Canvas& c, COLORREF colour) {
 
 int CountOtherThan(const Canvas& c, std::initializer_list<COLORREF> allowed) {
     int others = 0;
-    for (int y = 0; y < c.height(); ++y) {
-        for (int x = 0; x < c.width(); ++x) {
+    for (int y = 0; y < c.Height(); ++y) {
+        for (int x = 0; x < c.Width(); ++x) {
             bool known = false;
             for (COLORREF colour : allowed) {
                 known = known || c.Pixel(x, y) == colour;
@@ -84,10 +84,10 @@ protected:
         // A font without smoothing, so that text pixels have exactly the text colour.
         font_ = ::CreateFontA(-14, 0, 0, 0, FW_BOLD, FALSE, FALSE, FALSE, DEFAULT_CHARSET, 0, 0,
                               NONANTIALIASED_QUALITY, 0, "Tahoma");
-        ::SelectObject(canvas.dc(), font_);
+        ::SelectObject(canvas.Dc(), font_);
     }
     void TearDown() override {
-        ::SelectObject(canvas.dc(), ::GetStockObject(SYSTEM_FONT));
+        ::SelectObject(canvas.Dc(), ::GetStockObject(SYSTEM_FONT));
         ::DeleteObject(font_);
         ButtonDialogTest::TearDown();
     }

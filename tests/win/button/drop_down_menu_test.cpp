@@ -2,8 +2,6 @@
 
 namespace {
 
-using button_test::PumpPending;
-
 class DropDownMenuTest : public ButtonDialogTest {
 protected:
     void SetUp() override {

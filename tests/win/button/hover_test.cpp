@@ -9,7 +9,6 @@ using button_test::LeftButton;
 using button_test::MoveMouseTo;
 using button_test::NeedsPaint;
 using button_test::PaintNow;
-using button_test::PumpUntil;
 
 // Real mouse input through the system: it reaches whichever window lies under the pointer.
 class HoverTest : public ButtonDialogTest {

@@ -11,30 +11,14 @@ namespace {
 
 // A round badge whose corners let the face show through, like a skin icon.
 HICON MakeBadge(int size, COLORREF colour) {
-    std::vector<DWORD> bgra(static_cast<size_t>(size * size), 0);
-    const int stride = (size + 15) / 16 * 2;
-    std::vector<BYTE> mask(static_cast<size_t>(stride * size), 0xFF);
     const int r = size / 2 - 2;
-    for (int y = 0; y < size; ++y) {
-        for (int x = 0; x < size; ++x) {
-            const int dx = x - size / 2;
-            const int dy = y - size / 2;
-            if (dx * dx + dy * dy <= r * r) {
-                bgra[static_cast<size_t>(y * size + x)] =
-                    (GetRValue(colour) << 16) | (GetGValue(colour) << 8) | GetBValue(colour);
-                mask[static_cast<size_t>(y * stride + x / 8)] &=
-                    static_cast<BYTE>(~(0x80 >> (x % 8)));
-            }
-        }
-    }
-    ICONINFO info{};
-    info.fIcon = TRUE;
-    info.hbmColor = ::CreateBitmap(size, size, 1, 32, bgra.data());
-    info.hbmMask = ::CreateBitmap(size, size, 1, 1, mask.data());
-    const HICON icon = ::CreateIconIndirect(&info);
-    ::DeleteObject(info.hbmColor);
-    ::DeleteObject(info.hbmMask);
-    return icon;
+    return button_test::MakeIcon(size, size,
+                                 std::vector<COLORREF>(static_cast<size_t>(size * size), colour),
+                                 [&](int x, int y) {
+                                     const int dx = x - size / 2;
+                                     const int dy = y - size / 2;
+                                     return dx * dx + dy * dy <= r * r;
+                                 });
 }
 
 } // namespace
@@ -59,16 +43,16 @@ int main(int argc, char** argv) {
     dialog.defaultButton.SetFlat(FALSE);
     dialog.defaultButton.SetShowCaption(TRUE);
 
-    button_test::PumpPending();
+    PumpPending();
     button_test::MoveMouseTo(button_test::CentreOf(dialog.flatButton));
     ::SendMessageA(dialog.secondButton, BM_SETSTATE, TRUE, 0);
-    button_test::PumpUntil([&] { return dialog.flatButton.hover != FALSE; }, 10000);
-    button_test::PumpUntil([] { return false; }, 500); // let every repaint land
+    PumpUntil([&] { return dialog.flatButton.hover != FALSE; });
+    PumpUntil([] { return false; }, std::chrono::milliseconds(500)); // let every repaint land
     std::printf("ready hover=%d\n", dialog.flatButton.hover);
     std::fflush(stdout);
 
-    button_test::PumpUntil([&] { return ::GetFileAttributesA(argv[1]) != INVALID_FILE_ATTRIBUTES; },
-                           60000);
+    PumpUntil([&] { return ::GetFileAttributesA(argv[1]) != INVALID_FILE_ATTRIBUTES; },
+              std::chrono::seconds(60));
     dialog.DestroyWindow();
     return 0;
 }

@@ -2,26 +2,6 @@
 
 namespace button_test {
 
-bool PumpUntil(const std::function<bool()>& done, DWORD timeoutMs) {
-    const DWORD start = ::GetTickCount();
-    while (!done()) {
-        if (::GetTickCount() - start > timeoutMs) {
-            return false;
-        }
-        PumpPending();
-        ::MsgWaitForMultipleObjects(0, nullptr, FALSE, 10, QS_ALLINPUT);
-    }
-    return true;
-}
-
-void PumpPending() {
-    MSG msg;
-    while (::PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) {
-        ::TranslateMessage(&msg);
-        ::DispatchMessageA(&msg);
-    }
-}
-
 bool NeedsPaint(HWND window) {
     return ::GetUpdateRect(window, nullptr, FALSE) != FALSE;
 }
@@ -30,20 +10,26 @@ void PaintNow(HWND window) {
     ::UpdateWindow(window);
 }
 
-HICON MakeIcon(int width, int height, const std::vector<COLORREF>& pixels) {
-    std::vector<DWORD> bgra(pixels.size());
-    for (size_t i = 0; i < pixels.size(); ++i) {
-        bgra[i] = (GetRValue(pixels[i]) << 16) | (GetGValue(pixels[i]) << 8) | GetBValue(pixels[i]);
+HICON MakeIcon(int width, int height, const std::vector<COLORREF>& pixels,
+               const std::function<bool(int x, int y)>& opaque) {
+    std::vector<DWORD> bgra(pixels.size(), 0);
+    const int stride = (width + 15) / 16 * 2;
+    std::vector<BYTE> mask(static_cast<size_t>(stride * height), 0);
+    for (int y = 0; y < height; ++y) {
+        for (int x = 0; x < width; ++x) {
+            const COLORREF pixel = pixels[static_cast<size_t>(y * width + x)];
+            if (!opaque || opaque(x, y)) {
+                bgra[static_cast<size_t>(y * width + x)] =
+                    (GetRValue(pixel) << 16) | (GetGValue(pixel) << 8) | GetBValue(pixel);
+            } else {
+                mask[static_cast<size_t>(y * stride + x / 8)] |= static_cast<BYTE>(0x80 >> (x % 8));
+            }
+        }
     }
-    const std::vector<BYTE> maskBits(static_cast<size_t>((width + 15) / 16 * 2 * height), 0);
-    ICONINFO info{};
-    info.fIcon = TRUE;
-    info.hbmColor = ::CreateBitmap(width, height, 1, 32, bgra.data());
-    info.hbmMask = ::CreateBitmap(width, height, 1, 1, maskBits.data());
-    const HICON icon = ::CreateIconIndirect(&info);
-    ::DeleteObject(info.hbmColor);
-    ::DeleteObject(info.hbmMask);
-    return icon;
+    const OwnedGdiObject<HBITMAP> colour(::CreateBitmap(width, height, 1, 32, bgra.data()));
+    const OwnedGdiObject<HBITMAP> transparent(::CreateBitmap(width, height, 1, 1, mask.data()));
+    ICONINFO info{TRUE, 0, 0, transparent.Get(), colour.Get()};
+    return ::CreateIconIndirect(&info);
 }
 
 HICON MakeSolidIcon(int size, COLORREF colour) {
@@ -63,14 +49,13 @@ std::vector<COLORREF> IconPixels(HICON icon, int width, int height) {
     request.bmiHeader.biPlanes = 1;
     request.bmiHeader.biBitCount = 32;
     request.bmiHeader.biCompression = BI_RGB;
+    const OwnedGdiObject<HBITMAP> colour(info.hbmColor);
+    const OwnedGdiObject<HBITMAP> mask(info.hbmMask);
     std::vector<DWORD> bgra(static_cast<size_t>(width * height));
-    const HDC screen = ::GetDC(nullptr);
-    const int rows = info.hbmColor == nullptr ? 0
-                                              : ::GetDIBits(screen, info.hbmColor, 0, height,
-                                                            bgra.data(), &request, DIB_RGB_COLORS);
-    ::ReleaseDC(nullptr, screen);
-    ::DeleteObject(info.hbmColor);
-    ::DeleteObject(info.hbmMask);
+    const OwnedScreenDc screen(::GetDC(nullptr));
+    const int rows = !colour ? 0
+                             : ::GetDIBits(screen.Get(), colour.Get(), 0, height, bgra.data(),
+                                           &request, DIB_RGB_COLORS);
     if (rows != height) {
         return pixels;
     }
@@ -80,40 +65,6 @@ std::vector<COLORREF> IconPixels(HICON icon, int width, int height) {
     return pixels;
 }
 
-Canvas::Canvas(int width, int height) : width_(width), height_(height) {
-    BITMAPINFO info{};
-    info.bmiHeader.biSize = sizeof(BITMAPINFOHEADER);
-    info.bmiHeader.biWidth = width;
-    info.bmiHeader.biHeight = -height;
-    info.bmiHeader.biPlanes = 1;
-    info.bmiHeader.biBitCount = 32;
-    info.bmiHeader.biCompression = BI_RGB;
-    void* bits = nullptr;
-    dc_ = ::CreateCompatibleDC(nullptr);
-    bitmap_ = ::CreateDIBSection(dc_, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
-    bits_ = static_cast<const DWORD*>(bits);
-    previous_ = ::SelectObject(dc_, bitmap_);
-}
-
-Canvas::~Canvas() {
-    ::SelectObject(dc_, previous_);
-    ::DeleteObject(bitmap_);
-    ::DeleteDC(dc_);
-}
-
-COLORREF Canvas::Pixel(int x, int y) const {
-    ::GdiFlush();
-    const DWORD p = bits_[y * width_ + x];
-    return RGB((p >> 16) & 0xFF, (p >> 8) & 0xFF, p & 0xFF);
-}
-
-void Canvas::Fill(COLORREF colour) {
-    const RECT all{0, 0, width_, height_};
-    const HBRUSH brush = ::CreateSolidBrush(colour);
-    ::FillRect(dc_, &all, brush);
-    ::DeleteObject(brush);
-}
-
 void DrawInto(CSkinButton& button, Canvas& canvas, UINT itemState) {
     DRAWITEMSTRUCT item{};
     item.CtlType = ODT_BUTTON;
@@ -121,8 +72,8 @@ void DrawInto(CSkinButton& button, Canvas& canvas, UINT itemState) {
     item.itemAction = ODA_DRAWENTIRE;
     item.itemState = itemState;
     item.hwndItem = button.GetSafeHwnd();
-    item.hDC = canvas.dc();
-    item.rcItem = RECT{0, 0, canvas.width(), canvas.height()};
+    item.hDC = canvas.Dc();
+    item.rcItem = RECT{0, 0, canvas.Width(), canvas.Height()};
     button.DrawItem(&item);
 }
 

@@ -1,4 +1,6 @@
 #pragma once
+#include "tests/support/win/canvas.h"
+#include "tests/support/win/pump.h"
 #include "widgets/button/skin_button.h"
 
 #include <windows.h>
@@ -8,44 +10,21 @@
 
 namespace button_test {
 
-// Dispatches this thread's messages until `done` holds or the bound passes; true when it held.
-bool PumpUntil(const std::function<bool()>& done, DWORD timeoutMs = 10000);
-// Dispatches what is queued now.
-void PumpPending();
-
 // True while part of the window waits to be painted.
 bool NeedsPaint(HWND window);
 // Paints whatever is pending so that a later invalidation shows.
 void PaintNow(HWND window);
 
-// An opaque icon of the given pixels (row by row, 0x00BBGGRR), owned by the caller.
-HICON MakeIcon(int width, int height, const std::vector<COLORREF>& pixels);
+// An icon of the given pixels (row by row, 0x00BBGGRR), owned by the caller; opaque where
+// `opaque` holds, or everywhere without it.
+HICON MakeIcon(int width, int height, const std::vector<COLORREF>& pixels,
+               const std::function<bool(int x, int y)>& opaque = nullptr);
 HICON MakeSolidIcon(int size, COLORREF colour);
 // The colour pixels of an icon, row by row.
 std::vector<COLORREF> IconPixels(HICON icon, int width, int height);
 
 // A 32-bit memory surface to draw a button into.
-class Canvas {
-public:
-    Canvas(int width, int height);
-    ~Canvas();
-    Canvas(const Canvas&) = delete;
-    Canvas& operator=(const Canvas&) = delete;
-
-    HDC dc() const { return dc_; }
-    int width() const { return width_; }
-    int height() const { return height_; }
-    COLORREF Pixel(int x, int y) const;
-    void Fill(COLORREF colour);
-
-private:
-    int width_;
-    int height_;
-    HDC dc_;
-    HBITMAP bitmap_;
-    HGDIOBJ previous_;
-    const DWORD* bits_ = nullptr;
-};
+using Canvas = wintest::PixelCanvas;
 
 // Asks the button to draw itself into the canvas with the given item state.
 void DrawInto(CSkinButton& button, Canvas& canvas, UINT itemState);

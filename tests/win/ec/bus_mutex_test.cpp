@@ -50,7 +50,7 @@ TEST(IsaBusMutex, AccessWhileAnotherProcessHoldsTheMutexWaitsItsBoundAndIsSkippe
     EXPECT_TRUE(state.Trace()->empty());
 
     release.Signal();
-    EXPECT_EQ(holder.Wait(), DWORD{kBusReleased});
+    EXPECT_EQ(holder.WaitForExit(), DWORD{kBusReleased});
     ec.WriteByte(0xC4FC, 4);
     EXPECT_EQ(state.Peek(0xC4FC), 4);
     EXPECT_EQ(ec.ReadByte(0xC4FD), 3);
@@ -78,7 +78,7 @@ TEST(IsaBusMutex, BusHeldForAMomentAtStartUpStillGivesTheRecognisedChip) {
 
     EXPECT_EQ(ec.registerBase, 0xC400);
     EXPECT_EQ(state.Peek(0x1060), 0x80);
-    EXPECT_EQ(holder.Wait(), DWORD{kBusReleased});
+    EXPECT_EQ(holder.WaitForExit(), DWORD{kBusReleased});
 }
 
 TEST(IsaBusMutex, BusHeldThroughTheStartUpWaitIsIdentifiedWithoutTheMutex) {
@@ -102,7 +102,7 @@ TEST(IsaBusMutex, BusHeldThroughTheStartUpWaitIsIdentifiedWithoutTheMutex) {
     EXPECT_EQ(ec.registerBase, 0xC400);
     EXPECT_EQ(state.Peek(0x1060), 0x80);
     EXPECT_GE(waited, milliseconds{EcPort::kStartupWaitMs * 4 / 5});
-    EXPECT_EQ(holder.Wait(), DWORD{kBusReleased});
+    EXPECT_EQ(holder.WaitForExit(), DWORD{kBusReleased});
 }
 
 TEST(IsaBusMutex, MutexAbandonedByAnotherProcessIsTakenOver) {
@@ -118,7 +118,7 @@ TEST(IsaBusMutex, MutexAbandonedByAnotherProcessIsTakenOver) {
                                                                   L" abandon");
     ASSERT_TRUE(ready.WaitSignalled(30000));
     release.Signal();
-    ASSERT_EQ(holder.Wait(), DWORD{kBusAbandoned});
+    ASSERT_EQ(holder.WaitForExit(), DWORD{kBusAbandoned});
 
     ec.WriteByte(0xC4FC, 2);
     EXPECT_EQ(state.Peek(0xC4FC), 2);

@@ -65,7 +65,7 @@ TEST(StateSharing, ChangeByOneProcessReachesAnotherAtItsNextPortAccess) {
         ASSERT_TRUE(done.WaitSignalled());
         EXPECT_EQ(state.Peek(0xC4FC), level);
     }
-    EXPECT_EQ(mirror.Wait(), DWORD{kMirrorDone});
+    EXPECT_EQ(mirror.WaitForExit(), DWORD{kMirrorDone});
 
     int mirroredWrites = 0;
     for (const ecsim::EcAccess& access : ecsim::DecodeEcAccesses(*state.Trace())) {
@@ -102,8 +102,8 @@ TEST(StateSharing, ProgramsWritingPortsAtOnceLoseNoTraceEntriesAndNoPokes) {
             ASSERT_EQ(FindInterleavingFault(*partial, countOf, true), "");
         }
     }
-    EXPECT_EQ(first.Wait(), DWORD{kHammerDone});
-    EXPECT_EQ(second.Wait(), DWORD{kHammerDone});
+    EXPECT_EQ(first.WaitForExit(), DWORD{kHammerDone});
+    EXPECT_EQ(second.WaitForExit(), DWORD{kHammerDone});
 
     for (std::uint16_t address = kFirst; address != kEnd; ++address) {
         ASSERT_EQ(state.Peek(address), static_cast<std::uint8_t>(address * 7)) << address;

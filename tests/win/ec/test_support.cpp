@@ -1,31 +1,9 @@
 #include "test_support.h"
 
-#include "framework/path_text.h"
-
 #include <atomic>
-#include <cstdio>
 #include <fstream>
 #include <iterator>
 #include <vector>
-
-std::filesystem::path ProgramFolder() {
-    return FolderOfPath(ReadWholeString<wchar_t>([](wchar_t* buffer, std::size_t capacity) {
-        return static_cast<std::size_t>(
-            GetModuleFileNameW(nullptr, buffer, static_cast<DWORD>(capacity)));
-    }));
-}
-
-ScratchFolder::ScratchFolder() {
-    static std::atomic<unsigned> counter{0};
-    path = std::filesystem::temp_directory_path() /
-           ("glint_ec_" + std::to_string(GetCurrentProcessId()) + "_" + std::to_string(counter++));
-    std::filesystem::create_directories(path);
-}
-
-ScratchFolder::~ScratchFolder() {
-    std::error_code ignored;
-    std::filesystem::remove_all(path, ignored);
-}
 
 ecsim::StateFile UseNewState(const std::filesystem::path& path) {
     SetEnvironmentVariableW(L"ECSIM_STATE", path.c_str());
@@ -46,7 +24,7 @@ std::optional<DWORD> RunProgram(const std::filesystem::path& program, const std:
     if (!pathPrefix.empty()) {
         SetEnvironmentVariableW(L"PATH", savedLength != 0 ? savedPath.data() : nullptr);
     }
-    return child.Wait();
+    return child.WaitForExit();
 }
 
 std::optional<DWORD> RunProgramCapturing(const std::filesystem::path& program,
@@ -64,29 +42,13 @@ std::optional<DWORD> RunProgramCapturing(const std::filesystem::path& program,
     if (file == INVALID_HANDLE_VALUE) {
         return std::nullopt;
     }
-    std::wstring commandLine = L"\"" + program.wstring() + L"\" " + args;
-    STARTUPINFOW startup{};
-    startup.cb = sizeof(startup);
-    startup.dwFlags = STARTF_USESTDHANDLES;
-    startup.hStdInput = GetStdHandle(STD_INPUT_HANDLE);
-    startup.hStdOutput = file;
-    startup.hStdError = file;
-    PROCESS_INFORMATION child{};
-    const BOOL started =
-        CreateProcessW(program.c_str(), commandLine.data(), nullptr, nullptr, TRUE, 0, nullptr,
-                       workingFolder.empty() ? nullptr : workingFolder.c_str(), &startup, &child);
-    CloseHandle(file);
     std::optional<DWORD> exitCode;
-    if (started) {
-        DWORD code = 0;
-        if (WaitForSingleObject(child.hProcess, 60000) == WAIT_OBJECT_0 &&
-            GetExitCodeProcess(child.hProcess, &code)) {
-            exitCode = code;
-        } else {
-            TerminateProcess(child.hProcess, 1);
-        }
-        CloseHandle(child.hThread);
-        CloseHandle(child.hProcess);
+    {
+        wintest::ProcessStart start(program, args, workingFolder);
+        start.output = file;
+        ChildProcess child(start);
+        ::CloseHandle(file);
+        exitCode = child.WaitForExit();
     }
     std::ifstream in(outputFile, std::ios::binary);
     output.assign(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
@@ -96,59 +58,14 @@ std::optional<DWORD> RunProgramCapturing(const std::filesystem::path& program,
     return exitCode;
 }
 
-ChildProcess::ChildProcess(const std::filesystem::path& program, const std::wstring& args,
-                           const std::filesystem::path& workingFolder) {
-    std::wstring commandLine = L"\"" + program.wstring() + L"\" " + args;
-    STARTUPINFOW startup{};
-    startup.cb = sizeof(startup);
-    // Under Wine on a loaded machine a start was once refused outright on a fresh prefix; a few
-    // tries keep that from reading as the host's exit, and the error is reported if it persists.
-    for (int attempt = 0; attempt < 5; ++attempt) {
-        if (CreateProcessW(program.c_str(), commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr,
-                           workingFolder.empty() ? nullptr : workingFolder.c_str(), &startup,
-                           &info)) {
-            return;
-        }
-        info = {};
-        startError = GetLastError();
-        Sleep(200);
-    }
-    std::fprintf(stderr, "could not start %ls: error %lu\n", program.c_str(), startError);
-}
-
-ChildProcess::~ChildProcess() {
-    if (info.hProcess != nullptr) {
-        if (WaitForSingleObject(info.hProcess, 0) == WAIT_TIMEOUT) {
-            TerminateProcess(info.hProcess, 1);
-        }
-        CloseHandle(info.hThread);
-        CloseHandle(info.hProcess);
-    }
-}
-
-std::optional<DWORD> ChildProcess::Wait() {
-    DWORD code = 0;
-    if (info.hProcess == nullptr || WaitForSingleObject(info.hProcess, 60000) != WAIT_OBJECT_0 ||
-        !GetExitCodeProcess(info.hProcess, &code)) {
-        return std::nullopt;
-    }
-    return code;
-}
-
 NamedEvent::NamedEvent(const std::string& eventName)
     : name(eventName + "_" + std::to_string(GetCurrentProcessId())),
       event(CreateEventA(nullptr, TRUE, FALSE, name.c_str())) {}
 
-NamedEvent::~NamedEvent() {
-    if (event != nullptr) {
-        CloseHandle(event);
-    }
-}
-
 bool NamedEvent::WaitSignalled(DWORD timeoutMs) const {
-    return WaitForSingleObject(event, timeoutMs) == WAIT_OBJECT_0;
+    return WaitForSingleObject(event.Get(), timeoutMs) == WAIT_OBJECT_0;
 }
 
 void NamedEvent::Signal() const {
-    SetEvent(event);
+    SetEvent(event.Get());
 }

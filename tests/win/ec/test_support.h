@@ -6,25 +6,12 @@
 #include <optional>
 #include <string>
 
+#include "tests/support/win/child_process.h"
+#include "tests/support/win/folders.h"
 #include "tools/ecsim/state/ec_sim_state.h"
 
-// The folder of the running test program, where the build puts the host and io.dll.
-std::filesystem::path ProgramFolder();
-
-// A fresh folder under the temporary folder, removed with everything in it at the end.
-class ScratchFolder {
-public:
-    ScratchFolder();
-    ~ScratchFolder();
-    ScratchFolder(const ScratchFolder&) = delete;
-    ScratchFolder& operator=(const ScratchFolder&) = delete;
-
-    const std::filesystem::path& Path() const { return path; }
-    std::filesystem::path operator/(const char* name) const { return path / name; }
-
-private:
-    std::filesystem::path path;
-};
+using wintest::ProgramFolder;
+using wintest::ScratchFolder;
 
 // Points this process, and the processes it starts, at a simulated EC state file, created
 // with the default state; returns it opened.
@@ -42,29 +29,12 @@ std::optional<DWORD> RunProgramCapturing(const std::filesystem::path& program,
                                          const std::filesystem::path& workingFolder,
                                          std::string& output);
 
-// A started process, ended (if still running) and closed when its owner ends.
-class ChildProcess {
-public:
-    ChildProcess(const std::filesystem::path& program, const std::wstring& args,
-                 const std::filesystem::path& workingFolder = {});
-    ~ChildProcess();
-    ChildProcess(const ChildProcess&) = delete;
-    ChildProcess& operator=(const ChildProcess&) = delete;
-
-    bool Started() const { return info.hProcess != nullptr; }
-    // The exit code, or nothing if it did not start or did not end within a minute.
-    std::optional<DWORD> Wait();
-
-private:
-    PROCESS_INFORMATION info{};
-    DWORD startError = 0;
-};
+using wintest::ChildProcess;
 
 // A named event, closed with its owner.
 class NamedEvent {
 public:
     explicit NamedEvent(const std::string& eventName);
-    ~NamedEvent();
     NamedEvent(const NamedEvent&) = delete;
     NamedEvent& operator=(const NamedEvent&) = delete;
 
@@ -74,5 +44,5 @@ public:
 
 private:
     std::string name;
-    HANDLE event;
+    OwnedKernelHandle event;
 };

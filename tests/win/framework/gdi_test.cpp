@@ -2,7 +2,7 @@
 #include "framework/dc.h"
 #include "framework/gdi.h"
 #include "framework/wnd.h"
-#include "tests/win/support/pump.h"
+#include "tests/support/win/pump.h"
 
 #include <gtest/gtest.h>
 

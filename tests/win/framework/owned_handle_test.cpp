@@ -62,4 +62,23 @@ TEST_F(OwnedHandles, AKernelHandleIsClosedWithItsOwner) {
     EXPECT_FALSE(::GetHandleInformation(raw, &flags));
 }
 
+TEST_F(OwnedHandles, GdiObjectsAndContextsAreDeletedWithTheirOwners) {
+    HGDIOBJ bitmap = nullptr;
+    HGDIOBJ memory = nullptr;
+    {
+        const OwnedScreenDc screen(::GetDC(nullptr));
+        ASSERT_TRUE(screen);
+        const OwnedMemoryDc dc(::CreateCompatibleDC(screen.Get()));
+        const OwnedGdiObject<HBITMAP> owned(::CreateCompatibleBitmap(screen.Get(), 4, 4));
+        ASSERT_TRUE(dc);
+        ASSERT_TRUE(owned);
+        memory = dc.Get();
+        bitmap = owned.Get();
+        EXPECT_EQ(::GetObjectType(memory), static_cast<DWORD>(OBJ_MEMDC));
+        EXPECT_EQ(::GetObjectType(bitmap), static_cast<DWORD>(OBJ_BITMAP));
+    }
+    EXPECT_EQ(::GetObjectType(memory), 0u);
+    EXPECT_EQ(::GetObjectType(bitmap), 0u);
+}
+
 } // namespace

@@ -4,7 +4,7 @@
 #include "framework/dialog.h"
 #include "framework/menu.h"
 #include "test_resources.h"
-#include "tests/win/support/pump.h"
+#include "tests/support/win/pump.h"
 
 #include <gtest/gtest.h>
 

@@ -2,27 +2,6 @@
 
 #include <cstdio>
 
-Canvas::Canvas(int width, int height, COLORREF fill) : width_(width), height_(height) {
-    dc_.CreateCompatibleDC(nullptr);
-    BITMAPINFO info{};
-    info.bmiHeader.biSize = sizeof(info.bmiHeader);
-    info.bmiHeader.biWidth = width;
-    info.bmiHeader.biHeight = -height;
-    info.bmiHeader.biPlanes = 1;
-    info.bmiHeader.biBitCount = 32;
-    info.bmiHeader.biCompression = BI_RGB;
-    void* bits = nullptr;
-    bitmap_ = ::CreateDIBSection(dc_.m_hDC, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
-    previous_ = ::SelectObject(dc_.m_hDC, bitmap_);
-    const RECT all{0, 0, width, height};
-    dc_.FillSolidRect(&all, fill);
-}
-
-Canvas::~Canvas() {
-    ::SelectObject(dc_.m_hDC, previous_);
-    ::DeleteObject(bitmap_);
-}
-
 int Canvas::Count(const RECT& area, COLORREF color) const {
     int count = 0;
     for (int y = area.top; y < area.bottom; ++y) {
@@ -34,17 +13,10 @@ int Canvas::Count(const RECT& area, COLORREF color) const {
 }
 
 bool Canvas::SameAs(const Canvas& other) const {
-    if (width_ != other.width_ || height_ != other.height_) {
-        return false;
-    }
-    for (int y = 0; y < height_; ++y) {
-        for (int x = 0; x < width_; ++x) {
-            if (Pixel(x, y) != other.Pixel(x, y)) {
-                return false;
-            }
-        }
-    }
-    return true;
+    const wintest::Image mine = pixels_.Read();
+    const wintest::Image theirs = other.pixels_.Read();
+    return !mine.Empty() && mine.width == theirs.width && mine.height == theirs.height &&
+           mine.pixels == theirs.pixels;
 }
 
 DRAWITEMSTRUCT DrawRequest(HMENU menu, UINT id, const void* record, UINT state, const RECT& rect,

@@ -1,5 +1,6 @@
 #pragma once
 #include "framework/dc.h"
+#include "tests/support/win/canvas.h"
 #include "widgets/menu/menu_class_state.h"
 
 #include <windows.h>
@@ -26,28 +27,26 @@ private:
     MenuClassState saved_;
 };
 
-// A 32-bit memory picture to draw into and read back, filled with one colour to start.
+// A 32-bit memory picture to draw into and read back, filled with one colour to start; the
+// menu's drawing takes its context as a CDC.
 class Canvas {
 public:
-    Canvas(int width, int height, COLORREF fill);
+    Canvas(int width, int height, COLORREF fill)
+        : pixels_(width, height, fill), dc_(pixels_.Dc()) {}
     Canvas(const Canvas&) = delete;
     Canvas& operator=(const Canvas&) = delete;
-    ~Canvas();
 
     CDC& Dc() { return dc_; }
-    HDC Hdc() const { return dc_.m_hDC; }
-    COLORREF Pixel(int x, int y) const { return ::GetPixel(dc_.m_hDC, x, y); }
+    HDC Hdc() const { return pixels_.Dc(); }
+    COLORREF Pixel(int x, int y) const { return pixels_.Pixel(x, y); }
     int Count(const RECT& area, COLORREF color) const;
     bool SameAs(const Canvas& other) const;
-    int Width() const { return width_; }
-    int Height() const { return height_; }
+    int Width() const { return pixels_.Width(); }
+    int Height() const { return pixels_.Height(); }
 
 private:
-    CDC dc_;
-    HBITMAP bitmap_ = nullptr;
-    HGDIOBJ previous_ = nullptr;
-    int width_;
-    int height_;
+    wintest::PixelCanvas pixels_;
+    CBorrowedDC dc_;
 };
 
 // A draw request for the item at a position of a menu, as the window system sends it.

@@ -1,9 +1,9 @@
 #include "ui/power_notify_dialog.h"
 
 #include "framework/app.h"
-#include "message_box_watcher.h"
 #include "res/resource.h"
 #include "skin_folder.h"
+#include "tests/support/win/message_boxes.h"
 #include "ui_pump.h"
 
 #include <gtest/gtest.h>
@@ -111,7 +111,8 @@ protected:
     void Create(int level, BYTE placementFlag) {
         popup = std::make_unique<CDlgPwrNotify>(skin.Path());
         {
-            MessageBoxWatcher watcher(::GetCurrentThreadId());
+            wintest::MessageBoxWatcher watcher(
+                wintest::WindowOwner::Thread(::GetCurrentThreadId()));
             ASSERT_TRUE(popup->Create(&owner));
             boxes = watcher.Seen();
         }
@@ -158,7 +159,7 @@ protected:
     TempSkinFolder skin;
     CWnd owner;
     std::unique_ptr<CDlgPwrNotify> popup;
-    std::vector<SeenMessageBox> boxes;
+    std::vector<wintest::SeenMessageBox> boxes;
 };
 
 TEST_F(PowerPopup, TakesTheLevel1BitmapsSizeAndPlacesItselfOnceCentredAndTopmost) {

@@ -4,7 +4,8 @@
 #include <cstdint>
 #include <functional>
 #include <string>
-#include <vector>
+
+#include "tests/support/win/folders.h"
 
 struct Rgb {
     std::uint8_t r = 0;
@@ -19,8 +20,7 @@ inline COLORREF ToColorRef(Rgb c) {
 // A temporary skin folder for one test, removed with everything written into it.
 class TempSkinFolder {
 public:
-    TempSkinFolder();
-    ~TempSkinFolder();
+    TempSkinFolder() : folder("glint_popup"), path(folder.Path().string()) {}
     TempSkinFolder(const TempSkinFolder&) = delete;
     TempSkinFolder& operator=(const TempSkinFolder&) = delete;
 
@@ -32,6 +32,6 @@ public:
     bool WriteSolidBitmap(const std::string& name, int width, int height, Rgb colour);
 
 private:
+    wintest::ScratchFolder folder;
     std::string path;
-    std::vector<std::string> files;
 };

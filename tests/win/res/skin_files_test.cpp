@@ -10,6 +10,7 @@
 #include "button_rects.h"
 #include "framework/path_text.h"
 #include "resource.h"
+#include "tests/support/win/canvas.h"
 #include "ui/core/language.h"
 
 namespace {
@@ -32,47 +33,7 @@ MeasuredRect RectOf(int id) {
     return {};
 }
 
-// A 32-bit top-down DIB section filled with one colour, to draw an icon on.
-class Canvas {
-public:
-    Canvas(int width, int height, COLORREF fill) : width_(width) {
-        BITMAPINFO info{};
-        info.bmiHeader.biSize = sizeof info.bmiHeader;
-        info.bmiHeader.biWidth = width;
-        info.bmiHeader.biHeight = -height;
-        info.bmiHeader.biPlanes = 1;
-        info.bmiHeader.biBitCount = 32;
-        dc_ = CreateCompatibleDC(nullptr);
-        bitmap_ = CreateDIBSection(dc_, &info, DIB_RGB_COLORS, reinterpret_cast<void**>(&bits_),
-                                   nullptr, 0);
-        old_ = SelectObject(dc_, bitmap_);
-        RECT all{0, 0, width, height};
-        HBRUSH brush = CreateSolidBrush(fill);
-        FillRect(dc_, &all, brush);
-        DeleteObject(brush);
-    }
-    ~Canvas() {
-        SelectObject(dc_, old_);
-        DeleteObject(bitmap_);
-        DeleteDC(dc_);
-    }
-    Canvas(const Canvas&) = delete;
-    Canvas& operator=(const Canvas&) = delete;
-
-    HDC dc() const { return dc_; }
-    // 0x00RRGGBB, as COLORREF is not: the DIB holds BGRA bytes.
-    uint32_t At(int x, int y) const {
-        GdiFlush();
-        return bits_[y * width_ + x] & 0xFFFFFF;
-    }
-
-private:
-    int width_;
-    HDC dc_ = nullptr;
-    HBITMAP bitmap_ = nullptr;
-    HGDIOBJ old_ = nullptr;
-    uint32_t* bits_ = nullptr;
-};
+using Canvas = wintest::PixelCanvas;
 
 struct IconFile {
     const char* name;
@@ -129,7 +90,7 @@ TEST_P(SkinFiles, IconsLoadAtTheirButtonsSizeWithAClearRing) {
         Canvas magenta(width, height, RGB(255, 0, 255));
         Canvas green(width, height, RGB(0, 255, 0));
         for (Canvas* canvas : {&magenta, &green}) {
-            ASSERT_TRUE(DrawIconEx(canvas->dc(), 0, 0, icon, 0, 0, 0, nullptr, DI_NORMAL));
+            ASSERT_TRUE(DrawIconEx(canvas->Dc(), 0, 0, icon, 0, 0, 0, nullptr, DI_NORMAL));
         }
         const int w = button.width, h = button.height;
         for (auto [x, y] : {std::pair{0, 0},
@@ -176,7 +137,7 @@ TEST_P(SkinFiles, PlainIconsContinueTheBackgroundSeamlessly) {
     HDC source = CreateCompatibleDC(nullptr);
     HGDIOBJ old = SelectObject(source, background);
     for (Canvas* canvas : {&scene, &withIcons}) {
-        BitBlt(canvas->dc(), 0, 0, window.width, window.height, source, 0, 0, SRCCOPY);
+        BitBlt(canvas->Dc(), 0, 0, window.width, window.height, source, 0, 0, SRCCOPY);
     }
     SelectObject(source, old);
     DeleteDC(source);
@@ -195,7 +156,7 @@ TEST_P(SkinFiles, PlainIconsContinueTheBackgroundSeamlessly) {
                                                    IMAGE_ICON, 0, 0, LR_LOADFROMFILE));
         ASSERT_NE(icon, nullptr);
         MeasuredRect button = RectOf(file.control);
-        DrawIconEx(withIcons.dc(), button.left, button.top, icon, 0, 0, 0, nullptr, DI_NORMAL);
+        DrawIconEx(withIcons.Dc(), button.left, button.top, icon, 0, 0, 0, nullptr, DI_NORMAL);
         DestroyIcon(icon);
         int mismatches = 0;
         for (int y = button.top + 1; y < button.top + button.height - 1; ++y) {

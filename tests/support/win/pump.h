@@ -10,3 +10,6 @@
 bool PumpUntil(const std::function<bool()>& done,
                std::chrono::milliseconds timeout = std::chrono::seconds(10),
                const std::function<void(const MSG&)>& observe = nullptr);
+
+// Dispatches what is queued now.
+void PumpPending();

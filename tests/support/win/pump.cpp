@@ -1,4 +1,4 @@
-#include "tests/win/support/pump.h"
+#include "tests/support/win/pump.h"
 
 bool PumpUntil(const std::function<bool()>& done, std::chrono::milliseconds timeout,
                const std::function<void(const MSG&)>& observe) {
@@ -20,4 +20,8 @@ bool PumpUntil(const std::function<bool()>& done, std::chrono::milliseconds time
         }
         ::MsgWaitForMultipleObjects(0, nullptr, FALSE, 10, QS_ALLINPUT);
     }
+}
+
+void PumpPending() {
+    PumpUntil([] { return true; });
 }
