@@ -18,14 +18,13 @@ bench_build() {
   done
 }
 
-# A folder of its own for one glint.exe under test: the program, io.dll, the skins, and the
-# simulated EC's state that the driver writes there.
+# A folder of its own for one glint.exe under test: a copy of the build's run folder (the
+# program, io.dll and every skin set), and the simulated EC's state that the driver writes there.
 bench_glint_folder() {
   local dir=$subjects/$1
   rm -rf "$dir"
   mkdir -p "$dir"
-  cp "$glint64" "$(dirname "$glint64")/io.dll" "$dir/"
-  cp -r "$(dirname "$glint64")/skin_EN" "$(dirname "$glint64")/skin_CN" "$dir/"
+  cp -r "$(dirname "$glint64")/." "$dir/"
   glint_wine64 winepath -w "$dir/glint.exe"
 }
 

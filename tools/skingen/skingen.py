@@ -20,7 +20,7 @@ import glyphs
 import popup
 import scene
 from layout import BUTTON_RECTS, MODES, icon_size
-from winfiles import bmp_bytes, ico_bytes
+from winfiles import bmp_bytes, ico_bytes, png_ico_bytes
 from words import SETS
 
 
@@ -135,7 +135,7 @@ def main(argv):
             _write(os.path.join(args.root, 'res', 'builtin_bg.bmp'), files['0_BG.bmp'])
         if args.preview:
             _preview(args.preview, folder, window, icons, popups)
-    _write(os.path.join(args.root, 'res', 'glint.ico'), ico_bytes(appicon.render()))
+    _write(os.path.join(args.root, 'res', 'glint.ico'), png_ico_bytes(appicon.render()))
     if args.preview:
         appicon.render().save(os.path.join(args.preview, 'glint_icon.png'))
     return 0

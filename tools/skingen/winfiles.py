@@ -2,8 +2,11 @@
 
 Written by hand rather than through Pillow so that the bytes are exactly what
 LoadImageA expects and identical on every run: 24-bit bottom-up .bmp files and
-.ico files holding one 32-bit BGRA image with its AND mask.
+.ico files holding one 32-bit BGRA image with its AND mask. The application icon
+is the exception: its one image is stored as PNG, which icon loaders have read
+since Windows Vista, at a fifth of the size of the same pixels uncompressed.
 """
+import io
 import struct
 
 from PIL import Image
@@ -51,20 +54,38 @@ def _and_mask(alpha):
     return b''.join(reversed(rows))
 
 
+def _checked_icon_size(image):
+    width, height = image.size
+    if not (0 < width <= 256 and 0 < height <= 256):
+        raise ValueError(f'icon size {width}x{height} out of range')
+    return width, height
+
+
+def _one_image_ico(width, height, image_data):
+    """The .ico directory of one 32-bit image, followed by the image."""
+    directory = struct.pack('<HHH', 0, 1, 1)
+    entry = struct.pack('<BBBBHHII', width % 256, height % 256, 0, 0, 1, 32, len(image_data),
+                        6 + 16)
+    return directory + entry + image_data
+
+
 def ico_bytes(image):
     """An .ico holding one 32-bit BGRA image of an RGBA image (sides of at most 256)."""
     rgba = image.convert('RGBA')
-    width, height = rgba.size
-    if not (0 < width <= 256 and 0 < height <= 256):
-        raise ValueError(f'icon size {width}x{height} out of range')
+    width, height = _checked_icon_size(rgba)
     # Fully transparent pixels carry black, as the AND mask expects.
     clear = Image.new('RGBA', rgba.size, (0, 0, 0, 0))
     rgba = Image.composite(rgba, clear, rgba.getchannel('A').point(lambda a: 255 if a else 0))
     colour = _bottom_up_rows(rgba, 'BGRA', 4)
     mask = _and_mask(rgba.getchannel('A'))
     header = _bitmap_info_header(width, 2 * height, 32, len(colour) + len(mask))
-    image_data = header + colour + mask
-    directory = struct.pack('<HHH', 0, 1, 1)
-    entry = struct.pack('<BBBBHHII', width % 256, height % 256, 0, 0, 1, 32, len(image_data),
-                        6 + 16)
-    return directory + entry + image_data
+    return _one_image_ico(width, height, header + colour + mask)
+
+
+def png_ico_bytes(image):
+    """An .ico holding one PNG-compressed 32-bit image of an RGBA image (sides of at most 256)."""
+    rgba = image.convert('RGBA')
+    width, height = _checked_icon_size(rgba)
+    png = io.BytesIO()
+    rgba.save(png, 'PNG', optimize=True)
+    return _one_image_ico(width, height, png.getvalue())

@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <array>
 #include <cstring>
 #include <span>
@@ -169,7 +170,7 @@ TEST(ModuleResources, AboutMenuString) {
     EXPECT_STREQ(text, "&About ZUQ_RGB_LED_Tool...");
 }
 
-TEST(ModuleResources, ApplicationIconIsOne128PixelImage) {
+TEST(ModuleResources, ApplicationIconIsOne128PixelPngImage) {
     std::span<const uint8_t> group = ResourceBytes(IDR_MAINFRAME, MAKEINTRESOURCEA(14));
     // GRPICONDIR: reserved, type 1, count; then 14-byte entries (width, height, ...).
     ASSERT_GE(group.size(), 6u + 14u);
@@ -177,6 +178,12 @@ TEST(ModuleResources, ApplicationIconIsOne128PixelImage) {
     EXPECT_EQ(group[6], 128);
     EXPECT_EQ(group[7], 128);
     EXPECT_EQ(group[6 + 6] | group[6 + 7] << 8, 32); // bits per pixel
+    // Stored as PNG (a fifth of the uncompressed size); the load below proves it decodes.
+    std::span<const uint8_t> image = ResourceBytes(group[6 + 12] | group[6 + 13] << 8,
+                                                   MAKEINTRESOURCEA(3)); // RT_ICON
+    constexpr std::array<uint8_t, 8> kPngSignature{0x89, 'P', 'N', 'G', '\r', '\n', 0x1A, '\n'};
+    ASSERT_GE(image.size(), kPngSignature.size());
+    EXPECT_TRUE(std::equal(kPngSignature.begin(), kPngSignature.end(), image.begin()));
 
     HICON icon = static_cast<HICON>(LoadImageA(
         GetModuleHandleA(nullptr), MAKEINTRESOURCEA(IDR_MAINFRAME), IMAGE_ICON, 0, 0, 0));
