@@ -141,8 +141,9 @@ def main():
               values(figures, "startup_ec_last_ms.glint"))
     trace_table(out, figures)
 
-    section(out, "2. Idle CPU", f"CPU time over {about.get('idle seconds', '?')} s idle, all "
-            "programs idling side by side over the same seconds; read from the scheduler's "
+    section(out, "2. Idle CPU", f"CPU time over {about.get('idle seconds', '?')} s idle, glint.exe "
+            "and the baseline idling side by side over the same seconds, first both shown, then "
+            "both hidden (only one copy of glint.exe runs at a time); read from the scheduler's "
             "per-task counters (ns). A program is put on a CPU once per wake-up and again after "
             "each round trip to the wineserver. The baseline does what glint.exe must do at "
             "rest: one 500 ms timer that reads the power-level byte through glint's own EC "
@@ -163,7 +164,7 @@ def main():
         table.row(f"ratio of wake-ups glint / baseline, {state}",
                   ratios(figures, "idle_wakeups_per_s." + glint, "idle_wakeups_per_s." + base),
                   2, f"≤ {RATIO_LIMIT}", lambda v: v <= RATIO_LIMIT)
-    table.row("wineserver (shared by all), ms", values(figures, "idle_cpu_ms.wineserver_all"), 2)
+    table.row("wineserver (shared by the pair), ms", values(figures, "idle_cpu_ms.wineserver_all"), 2)
     table.row("one EC byte read of glint's over the simulated io.dll, µs of wall time",
               values(figures, "ec_read_us"), 0)
     table.row("the same, µs of CPU time", values(figures, "ec_read_cpu_us"), 0)
@@ -192,7 +193,8 @@ def main():
     table.row("growth from warm-up to the end, KiB", values(figures, "memory_growth_total_kib"),
               0, f"< {KIB_LIMIT}", lambda v: v < KIB_LIMIT, on="max")
 
-    section(out, "5. and 6. Soak and fuzzing", "The targets ran side by side: `normal` with "
+    section(out, "5. and 6. Soak and fuzzing", "The targets ran one after another (only one "
+            "copy of glint.exe runs at a time): `normal` with "
             "the shipped skin and levels 1, 2, 3 in turn; `damaged` with a skin folder of "
             "damaged files; `fuzz` with the shipped skin and random power-level bytes. Each "
             "level change is held until the program's poll has read it (or 2 s). At the end "
@@ -200,7 +202,7 @@ def main():
             "2, and each visible button as at the start after a click of Auto (98 % of the "
             "pixels equal).")
     table = Table(out)
-    table.row("soak length, minutes", values(figures, "soak_minutes"), 1)
+    table.row("soak length of one target, minutes", values(figures, "soak_minutes"), 1)
     for label in ("normal", "damaged", "fuzz"):
         buttons = values(figures, f"soak_buttons.{label}")
         table.row(f"{label}: mode clicks", values(figures, f"soak_clicks.{label}"), 0)

@@ -62,21 +62,20 @@ done
 rm -f "$out/trace.txt"
 
 # 2. Idle: glint and the baseline that does what glint must do at rest (one 500 ms timer reading
-# the power-level byte over io.dll), each shown and hidden, side by side over the same seconds.
+# the power-level byte over io.dll), each pair side by side over the same seconds, shown, then
+# hidden (only one copy of glint runs at a time).
 idle_poll_folder() {
   local exe
   exe=$(bench_baseline_folder "$1" "$baseline_poll")
   cp "$(dirname "$glint64")/io.dll" "$subjects/$1/"
   echo "$exe"
 }
-idle_subjects=(
-  "baseline_poll:shown:$(idle_poll_folder idle_poll_shown)"
-  "baseline_poll:hidden:$(idle_poll_folder idle_poll_hidden)"
-  "glint:shown:$(bench_glint_folder idle_glint_shown)"
-  "glint:hidden:$(bench_glint_folder idle_glint_hidden)"
-)
-for run in $(seq 1 "$IDLE_RUNS"); do
-  bench_record idle "$run" idle "$IDLE_SECONDS" 5 "${idle_subjects[@]}"
+idle_glint=$(bench_glint_folder idle_glint)
+for state in shown hidden; do
+  idle_pair=("baseline_poll:$state:$(idle_poll_folder "idle_poll_$state")" "glint:$state:$idle_glint")
+  for run in $(seq 1 "$IDLE_RUNS"); do
+    bench_record "idle_$state" "$run" idle "$IDLE_SECONDS" 5 "${idle_pair[@]}"
+  done
 done
 
 # The cost of one EC byte access of glint's over the simulated io.dll (idle polls, clicks).
@@ -97,7 +96,8 @@ for run in $(seq 1 "$MEMORY_RUNS"); do
 done
 
 # 5. and 6. Soak with the shipped skin, with a damaged skin and with random power-level bytes,
-# side by side; the menu-template fuzzer's long run goes on meanwhile when it is there.
+# one after another (only one copy of glint runs at a time); the menu-template fuzzer's long run
+# goes on meanwhile when it is there.
 if [ -f bench/fuzz_menu_template.sh ]; then
   bash bench/fuzz_menu_template.sh "$MENU_FUZZ_SECONDS" >"$out/menu_fuzz.log" 2>&1 &
   fuzz_pid=$!
@@ -107,8 +107,9 @@ damaged=$(bench_glint_folder soak_damaged)
 /usr/bin/python3 bench/damage_skin.py "$subjects/soak_normal/skin_EN" \
   "$subjects/soak_damaged/skin_EN" | sed 's/^note //' >>"$out/notes.txt"
 fuzz=$(bench_glint_folder soak_fuzz)
-bench_record soak 1 soak "$SOAK_CLICKS" "$SOAK_LEVELS" "$SOAK_SEED" \
-  "normal:cycle:$normal" "damaged:cycle:$damaged" "fuzz:random:$fuzz"
+for target in "normal:cycle:$normal" "damaged:cycle:$damaged" "fuzz:random:$fuzz"; do
+  bench_record "soak_${target%%:*}" 1 soak "$SOAK_CLICKS" "$SOAK_LEVELS" "$SOAK_SEED" "$target"
+done
 if [ -n "$fuzz_pid" ]; then
   fuzz_status=0
   wait "$fuzz_pid" || fuzz_status=$?
