@@ -35,11 +35,11 @@ BOOL CZUQ_RGB_LED_ToolApp::InitInstance() {
         return FALSE;
     }
 
-    // Constructing the window binds io.dll and identifies the EC.
+    // Constructing the window opens a way to the ports (io.dll, else PawnIO) and identifies the
+    // EC.
     CZUQ_RGB_LED_ToolDlg mainWindow;
-    if (const PortAccessFailure failure = mainWindow.StartFailure();
-        failure != PortAccessFailure::None) {
-        ShowStartFailure(failure, ::GetSystemDefaultLangID());
+    if (!mainWindow.EcReady()) {
+        ShowStartFailure(mainWindow.FailedPortWays(), ::GetSystemDefaultLangID());
         exitCode = 1;
         return FALSE;
     }

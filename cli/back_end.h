@@ -3,16 +3,18 @@
 #include <memory>
 #include <string>
 
+#include <vector>
+
 #include "ec/bus_lock.h"
-#include "ec/port_io.h"
+#include "ec/port_way.h"
 
 namespace glintctl {
 
-// Port access and the bus lock that goes with it, or why they cannot be had.
+// The ways to the ports and the bus lock that goes with them, or why they cannot be had.
 struct BackEnd {
-    std::unique_ptr<PortIo> io;
+    PortWays ways;
     std::unique_ptr<BusLock> busLock;
-    std::string failure; // empty when io and busLock are set
+    std::string failure; // empty when ways and busLock are set
 };
 
 // The simulated EC in the state file statePath (created with the default state if missing).
@@ -25,7 +27,7 @@ BackEnd OpenHardwareBackEnd();
 // Set by the test command (GLINT_TEST_RUN), so that no test can reach the real ports.
 bool IsTestRun();
 
-// Why EcPort could not start, in the user's words.
-std::string DescribeStartFailure(PortAccessFailure failure, bool simulated);
+// Why EcPort could not start, way by way, in the user's words.
+std::string DescribeStartFailure(const std::vector<PortWayFailure>& failedWays);
 
 } // namespace glintctl

@@ -110,7 +110,9 @@ int RunStatus(EcPort& port, const Console& console) {
     if (!ran) {
         return console.Fail(kExitBusBusy, "the EC bus stayed busy (another tool holds it)");
     }
+    const std::string way(port.Way() ? PortWayName(*port.Way()) : "none");
     std::vector<Field> fields{
+        {"port_access", JsonString(way), way},
         {"chip_id", ChipJson(port), ChipText(port)},
         {"recognised", port.ChipRecognised() ? "true" : "false",
          port.ChipRecognised() ? "yes" : "no"},

@@ -92,10 +92,9 @@ int RunOnPort(const Options& options, const Console& console) {
         return console.Fail(kExitNoPortAccess, backEnd.failure);
     }
     // Nothing is written until a command that writes has checked the chip.
-    EcPort port(std::move(backEnd.io), std::move(backEnd.busLock), EcPort::StartupByte::Deferred);
+    EcPort port(std::move(backEnd.ways), std::move(backEnd.busLock), EcPort::StartupByte::Deferred);
     if (!port.ready) {
-        return console.Fail(kExitNoPortAccess,
-                            DescribeStartFailure(port.StartFailure(), simulated));
+        return console.Fail(kExitNoPortAccess, DescribeStartFailure(port.FailedWays()));
     }
     if (options.command == "status") {
         return RunStatus(port, console);

@@ -20,8 +20,8 @@ public:
 
     PortAccessFailure Open() override { return ports.Open(); }
     bool IsUsable() override { return ports.IsUsable(); }
-    void Write(std::uint16_t port, std::uint8_t value) override { ports.Write(port, value); }
-    std::uint16_t Read(std::uint16_t port) override { return ports.Read(port); }
+    bool Write(std::uint16_t port, std::uint8_t value) override { return ports.Write(port, value); }
+    std::optional<std::uint16_t> Read(std::uint16_t port) override { return ports.Read(port); }
 
 private:
     ecsim::StateFile file;
@@ -34,17 +34,17 @@ private:
 BackEnd OpenSimBackEnd(const std::string& statePath) {
     std::optional<ecsim::StateFile> file = ecsim::OpenOrCreateState(statePath);
     if (!file) {
-        return {nullptr, nullptr, "cannot open the simulated EC's state file " + statePath};
+        return {{}, nullptr, "cannot open the simulated EC's state file " + statePath};
     }
     auto io = std::make_unique<SimStatePortIo>(std::move(*file));
     if (!io->IsValid()) {
-        return {nullptr, nullptr, statePath + " holds no simulated EC state"};
+        return {{}, nullptr, statePath + " holds no simulated EC state"};
     }
     std::unique_ptr<BusLock> busLock = MakeSimBusLock(statePath);
     if (!busLock) {
-        return {nullptr, nullptr, "cannot open the bus lock of " + statePath};
+        return {{}, nullptr, "cannot open the bus lock of " + statePath};
     }
-    return {std::move(io), std::move(busLock), {}};
+    return {OnlyWay(PortWay::Simulated, std::move(io)), std::move(busLock), {}};
 }
 
 } // namespace glintctl

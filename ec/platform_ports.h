@@ -3,9 +3,10 @@
 #include <memory>
 
 #include "ec/bus_lock.h"
-#include "ec/port_io.h"
+#include "ec/port_way.h"
 
-// The platform's port access and the bus lock that its other port users honour; each platform's
-// back end defines them (ec/win/ binds io.dll and the ISA bus mutex).
-std::unique_ptr<PortIo> MakePlatformPortIo();
+// The platform's ways to the ports, in the order they are tried, and the bus lock that its other
+// port users honour; each platform's back end defines them (ec/win/: io.dll, then PawnIO, and the
+// ISA bus mutex).
+PortWays MakePlatformPortWays();
 std::unique_ptr<BusLock> MakePlatformBusLock();

@@ -5,6 +5,7 @@
 #include <cstdint>
 #include <memory>
 #include <string>
+#include <vector>
 
 #include "ec/ec_port.h"
 #include "framework/dialog.h"
@@ -27,8 +28,10 @@ class CZUQ_RGB_LED_ToolDlg : public CDialog,
 public:
     CZUQ_RGB_LED_ToolDlg();
 
-    // None when the EC can be reached; otherwise why not, and the window must not be run.
-    PortAccessFailure StartFailure() const { return ec.StartFailure(); }
+    // False when no way to the ports could be had; then the window must not be run, and
+    // FailedPortWays says why.
+    bool EcReady() const { return ec.ready; }
+    const std::vector<PortWayFailure>& FailedPortWays() const { return ec.FailedWays(); }
 
 protected:
     void DoDataExchange(CDataExchange* dx) override;

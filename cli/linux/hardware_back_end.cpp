@@ -28,8 +28,11 @@ class LinuxPortIo final : public PortIo {
 public:
     PortAccessFailure Open() override { return PortAccessFailure::None; }
     bool IsUsable() override { return true; }
-    void Write(std::uint16_t port, std::uint8_t value) override { outb(value, port); }
-    std::uint16_t Read(std::uint16_t port) override { return inb(port); }
+    bool Write(std::uint16_t port, std::uint8_t value) override {
+        outb(value, port);
+        return true;
+    }
+    std::optional<std::uint16_t> Read(std::uint16_t port) override { return inb(port); }
 };
 
 std::string ReadLockdownText() {
@@ -63,26 +66,28 @@ std::string DropPrivileges() {
 
 BackEnd OpenHardwareBackEnd() {
     if (IsTestRun()) {
-        return {nullptr, nullptr,
+        return {{},
+                nullptr,
                 "refusing the real ports while the test command runs (GLINT_TEST_RUN is set); "
                 "use --sim STATE"};
     }
     std::unique_ptr<FileBusLock> busLock = FileBusLock::Open(kBusLockPath);
     if (!busLock) {
-        return {nullptr, nullptr,
+        return {{},
+                nullptr,
                 std::string("cannot open the bus lock ") + kBusLockPath + ": " +
                     std::strerror(errno)};
     }
     // The index and data port only.
     if (ioperm(ec::sio::kIndexPort, 2, 1) != 0) {
         const int error = errno;
-        return {nullptr, nullptr, DescribeIopermFailure(error, ActiveLockdown(ReadLockdownText()))};
+        return {{}, nullptr, DescribeIopermFailure(error, ActiveLockdown(ReadLockdownText()))};
     }
     std::string dropFailure = DropPrivileges();
     if (!dropFailure.empty()) {
-        return {nullptr, nullptr, dropFailure};
+        return {{}, nullptr, dropFailure};
     }
-    return {std::make_unique<LinuxPortIo>(), std::move(busLock), {}};
+    return {OnlyWay(PortWay::Ioperm, std::make_unique<LinuxPortIo>()), std::move(busLock), {}};
 }
 
 std::unique_ptr<BusLock> MakeSimBusLock(const std::string& statePath) {

@@ -4,15 +4,16 @@
 
 namespace glintctl {
 
-// io.dll bound and the ISA bus mutex opened exactly as the window program does; EcPort reports
-// a library or driver that is missing.
+// io.dll, else PawnIO, and the ISA bus mutex, exactly as the window program has them; EcPort
+// reports what each way lacks.
 BackEnd OpenHardwareBackEnd() {
     if (IsTestRun()) {
-        return {nullptr, nullptr,
-                "refusing io.dll while the test command runs (GLINT_TEST_RUN is set); "
+        return {{},
+                nullptr,
+                "refusing io.dll and PawnIO while the test command runs (GLINT_TEST_RUN is set); "
                 "use --sim STATE"};
     }
-    return {MakePlatformPortIo(), MakePlatformBusLock(), {}};
+    return {MakePlatformPortWays(), MakePlatformBusLock(), {}};
 }
 
 // The window program on the simulated io.dll holds the ISA bus mutex, so glintctl does too.

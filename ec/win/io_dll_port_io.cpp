@@ -14,7 +14,8 @@ template <typename Fn> Fn Bind(HMODULE module, const char* name) {
 PortAccessFailure IoDllPortIo::Open() {
     ioLibrary.Reset(LoadIoDllFromTrustedFolders());
     if (!ioLibrary) {
-        return PortAccessFailure::LibraryMissing;
+        return IoDllInTrustedFolders() ? PortAccessFailure::LibraryNotLoadable
+                                       : PortAccessFailure::LibraryMissing;
     }
     out32 = Bind<Out32Fn>(ioLibrary.Get(), "Out32");
     inp32 = Bind<Inp32Fn>(ioLibrary.Get(), "Inp32");
@@ -29,12 +30,18 @@ bool IoDllPortIo::IsUsable() {
     return isInpOutDriverOpen != nullptr && isInpOutDriverOpen() != 0;
 }
 
-void IoDllPortIo::Write(std::uint16_t port, std::uint8_t value) {
-    if (out32 != nullptr) {
-        out32(static_cast<short>(port), static_cast<short>(value));
+// io.dll cannot refuse an access: what it does with one is not told.
+bool IoDllPortIo::Write(std::uint16_t port, std::uint8_t value) {
+    if (out32 == nullptr) {
+        return false;
     }
+    out32(static_cast<short>(port), static_cast<short>(value));
+    return true;
 }
 
-std::uint16_t IoDllPortIo::Read(std::uint16_t port) {
-    return inp32 != nullptr ? static_cast<std::uint16_t>(inp32(static_cast<short>(port))) : 0;
+std::optional<std::uint16_t> IoDllPortIo::Read(std::uint16_t port) {
+    if (inp32 == nullptr) {
+        return std::nullopt;
+    }
+    return static_cast<std::uint16_t>(inp32(static_cast<short>(port)));
 }

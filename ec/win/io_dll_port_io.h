@@ -10,8 +10,8 @@ class IoDllPortIo final : public PortIo {
 public:
     PortAccessFailure Open() override;
     bool IsUsable() override;
-    void Write(std::uint16_t port, std::uint8_t value) override;
-    std::uint16_t Read(std::uint16_t port) override;
+    bool Write(std::uint16_t port, std::uint8_t value) override;
+    std::optional<std::uint16_t> Read(std::uint16_t port) override;
 
 private:
     using Out32Fn = void(__stdcall*)(short port, short value);

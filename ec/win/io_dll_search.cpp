@@ -2,33 +2,9 @@
 
 #include <string>
 
-#include "framework/path_text.h"
-
 namespace {
 
 constexpr wchar_t kLibraryName[] = L"io.dll";
-
-// The longest path the wide calls can give, so that the folder is never cut.
-constexpr DWORD kLongestPath = 32768;
-
-std::wstring ProgramFolder() {
-    return FolderOfPath(ReadWholeString<wchar_t>(
-        [](wchar_t* buffer, std::size_t capacity) {
-            return static_cast<std::size_t>(
-                ::GetModuleFileNameW(nullptr, buffer, static_cast<DWORD>(capacity)));
-        },
-        512, kLongestPath - 1));
-}
-
-std::wstring SystemFolder() {
-    std::wstring path(MAX_PATH, L'\0');
-    const UINT length = ::GetSystemDirectoryW(path.data(), MAX_PATH);
-    if (length == 0 || length >= MAX_PATH) {
-        return {};
-    }
-    path.resize(length);
-    return path;
-}
 
 } // namespace
 
@@ -41,7 +17,7 @@ HMODULE LoadIoDllFromTrustedFolders(LoadLibraryFn load) {
     }
     // A system without the safe search flags (Windows 7 without KB2533623): by full path, the
     // program's folder first. A bare name would search the current folder and PATH.
-    for (const std::wstring& folder : {ProgramFolder(), SystemFolder()}) {
+    for (const std::wstring& folder : {ExecutableFolder(), SystemFolder()}) {
         if (folder.empty()) {
             continue;
         }
@@ -52,4 +28,13 @@ HMODULE LoadIoDllFromTrustedFolders(LoadLibraryFn load) {
         }
     }
     return nullptr;
+}
+
+bool IoDllInTrustedFolders() {
+    for (const std::wstring& folder : {ExecutableFolder(), SystemFolder()}) {
+        if (!folder.empty() && FileExists(folder + L"\\" + kLibraryName)) {
+            return true;
+        }
+    }
+    return false;
 }

@@ -16,15 +16,25 @@ struct Rig {
     BusLockState lock;
 
     EcPort Make(FakePortIoConfig config) {
-        return EcPort(std::make_unique<FakePortIo>(log, std::move(config)),
+        return EcPort(OnlyWay(PortWay::IoDll, std::make_unique<FakePortIo>(log, std::move(config))),
                       std::make_unique<FakeBusLock>(log, lock));
+    }
+    // io.dll, then PawnIO, as the Windows program tries them.
+    EcPort MakeTwoWays(FakePortIoConfig ioDll, FakePortIoConfig pawnIo) {
+        ioDll.name = "io.dll";
+        pawnIo.name = "PawnIO";
+        PortWays ways;
+        ways.push_back({PortWay::IoDll, std::make_unique<FakePortIo>(log, std::move(ioDll))});
+        ways.push_back({PortWay::PawnIo, std::make_unique<FakePortIo>(log, std::move(pawnIo))});
+        return EcPort(std::move(ways), std::make_unique<FakeBusLock>(log, lock));
     }
     // A port on a recognised chip, with the construction's traffic forgotten.
     std::unique_ptr<EcPort> MakeRecognised(std::deque<std::uint16_t> laterReads = {}) {
         laterReads.push_front(0x70);
         laterReads.push_front(0x55);
         auto port = std::make_unique<EcPort>(
-            std::make_unique<FakePortIo>(log, FakePortIoConfig{.reads = std::move(laterReads)}),
+            OnlyWay(PortWay::IoDll, std::make_unique<FakePortIo>(
+                                        log, FakePortIoConfig{.reads = std::move(laterReads)})),
             std::make_unique<FakeBusLock>(log, lock));
         log.events.clear();
         return port;
@@ -235,7 +245,8 @@ TEST_P(EcPortStartFailure, LeavesThePortNotReadyWithTheReasonAndTouchesNoPort) {
     Rig rig;
     EcPort port = rig.Make(config);
     EXPECT_FALSE(port.ready);
-    EXPECT_EQ(port.StartFailure(), failure);
+    EXPECT_FALSE(port.Way());
+    EXPECT_EQ(port.FailedWays(), (std::vector<PortWayFailure>{{PortWay::IoDll, failure}}));
     EXPECT_EQ(port.ReadByte(0xC4FD), 0);
     port.WriteByte(0xC4FC, 1);
     EXPECT_EQ(rig.log.events, events) << "neither a lock nor a port access";
@@ -251,9 +262,100 @@ INSTANTIATE_TEST_SUITE_P(
         std::make_tuple(FakePortIoConfig{.usable = false}, PortAccessFailure::DriverNotUsable,
                         Events{"open", "usable"})));
 
+TEST(EcPortWays, TheFirstWayThatWorksIsUsedAndTheNextIsNeverOpened) {
+    Rig rig;
+    EcPort port = rig.MakeTwoWays({.reads = {0x55, 0x70}}, {});
+    EXPECT_EQ(port.Way(), PortWay::IoDll);
+    EXPECT_TRUE(port.FailedWays().empty());
+    Events expected = ConstructionTraffic(0x80);
+    expected[0] = "io.dll open";
+    expected[1] = "io.dll usable";
+    EXPECT_EQ(rig.log.events, expected);
+}
+
+TEST(EcPortWays, WhateverIoDllLacksPawnIoIsTriedNextAndUsed) {
+    for (const FakePortIoConfig& ioDll :
+         {FakePortIoConfig{.openResult = PortAccessFailure::LibraryMissing},
+          FakePortIoConfig{.openResult = PortAccessFailure::LibraryNotLoadable},
+          FakePortIoConfig{.openResult = PortAccessFailure::FunctionMissing},
+          FakePortIoConfig{.usable = false}}) {
+        Rig rig;
+        EcPort port = rig.MakeTwoWays(ioDll, {.reads = {0x55, 0x71}});
+        const PortAccessFailure reason =
+            ioDll.usable ? ioDll.openResult : PortAccessFailure::DriverNotUsable;
+        SCOPED_TRACE(static_cast<int>(reason));
+        EXPECT_TRUE(port.ready);
+        EXPECT_EQ(port.Way(), PortWay::PawnIo);
+        EXPECT_EQ(port.registerBase, 0xC400);
+        EXPECT_EQ(port.FailedWays(), (std::vector<PortWayFailure>{{PortWay::IoDll, reason}}));
+        Events expected{"io.dll open"};
+        if (!ioDll.usable) {
+            expected.push_back("io.dll usable");
+        }
+        Events construction = ConstructionTraffic(0x80);
+        construction[0] = "PawnIO open";
+        construction[1] = "PawnIO usable";
+        expected.insert(expected.end(), construction.begin(), construction.end());
+        EXPECT_EQ(rig.log.events, expected);
+    }
+}
+
+TEST(EcPortWays, WithNeitherWayEachReasonIsKeptAndNoPortIsTouched) {
+    Rig rig;
+    EcPort port = rig.MakeTwoWays({.openResult = PortAccessFailure::LibraryMissing},
+                                  {.openResult = PortAccessFailure::NotElevated});
+    EXPECT_FALSE(port.ready);
+    EXPECT_EQ(port.FailedWays(),
+              (std::vector<PortWayFailure>{{PortWay::IoDll, PortAccessFailure::LibraryMissing},
+                                           {PortWay::PawnIo, PortAccessFailure::NotElevated}}));
+    EXPECT_EQ(rig.log.events, (Events{"io.dll open", "PawnIO open"}));
+}
+
+TEST(EcPortWays, AWayThatRefusesTheIdentificationGivesNoBaseAndIsNotUsed) {
+    Rig rig;
+    // The read of the first identification byte is the 12th port access.
+    EcPort port = rig.MakeTwoWays({.openResult = PortAccessFailure::LibraryMissing},
+                                  {.reads = {0x55, 0x70}, .refuseAccess = 12});
+    EXPECT_FALSE(port.ready);
+    EXPECT_EQ(port.FailedWays().back(),
+              (PortWayFailure{PortWay::PawnIo, PortAccessFailure::DriverNotUsable}));
+    Events expected{"io.dll open", "PawnIO open", "PawnIO usable",
+                    "lock " + std::to_string(EcPort::kStartupWaitMs)};
+    Events refusedRead = ReadAccess(0x2000);
+    refusedRead.back() += " refused";
+    expected.insert(expected.end(), refusedRead.begin(), refusedRead.end());
+    expected.push_back("unlock");
+    EXPECT_EQ(rig.log.events, expected) << "nothing after the refused read, no start-up byte";
+}
+
+TEST(EcPortTransaction, ARefusedAccessFailsItAndNoLaterAccessOfItTouchesAPort) {
+    Rig rig;
+    // After the construction's 36 accesses: the mode write (12), then the control byte's read,
+    // whose data-port read (the 12th of that access) is refused.
+    EcPort port = rig.Make({.reads = {0x55, 0x70, 0xF6, 0xF6}, .refuseAccess = 36 + 12 + 12});
+    rig.log.events.clear();
+    auto clickBody = [](EcBytes& bytes) {
+        bytes.WriteByte(0xC4FC, 3);
+        bytes.WriteByte(0xC422, bytes.ReadByte(0xC422) | 1);
+    };
+    EXPECT_FALSE(port.Transaction(clickBody));
+    Events refusedRead = ReadAccess(0xC422);
+    refusedRead.back() += " refused";
+    EXPECT_EQ(rig.log.events, Held({WriteAccess(0xC4FC, 3), refusedRead}))
+        << "no control byte written from a read that did not happen";
+
+    // Tried again, as a click whose transaction did not run is.
+    rig.log.events.clear();
+    EXPECT_TRUE(port.Transaction(clickBody));
+    EXPECT_EQ(rig.log.events,
+              Held({WriteAccess(0xC4FC, 3), ReadAccess(0xC422), WriteAccess(0xC422, 0xF7)}));
+}
+
 TEST(EcPortStartFailure, ReadyPortHasNoFailure) {
     Rig rig;
-    EXPECT_EQ(rig.MakeRecognised()->StartFailure(), PortAccessFailure::None);
+    const auto port = rig.MakeRecognised();
+    EXPECT_TRUE(port->FailedWays().empty());
+    EXPECT_EQ(port->Way(), PortWay::IoDll);
 }
 
 } // namespace

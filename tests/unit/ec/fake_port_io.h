@@ -18,10 +18,14 @@ struct BusLog {
 };
 
 struct FakePortIoConfig {
+    // Put before "open" and "usable" when several ways are tried: "PawnIO open".
+    std::string name{};
     PortAccessFailure openResult = PortAccessFailure::None;
     bool usable = true;
     // Values returned by successive reads of the data port; 0 once they run out.
     std::deque<std::uint16_t> reads{};
+    // The port access, counted from 1, that the back end refuses; 0 for none.
+    int refuseAccess = 0;
 };
 
 class FakePortIo final : public PortIo {
@@ -30,17 +34,26 @@ public:
         : log(busLog), config(std::move(portConfig)) {}
 
     PortAccessFailure Open() override {
-        log.events.push_back("open");
+        log.events.push_back(Named("open"));
         return config.openResult;
     }
     bool IsUsable() override {
-        log.events.push_back("usable");
+        log.events.push_back(Named("usable"));
         return config.usable;
     }
-    void Write(std::uint16_t port, std::uint8_t value) override {
+    bool Write(std::uint16_t port, std::uint8_t value) override {
+        if (Refused()) {
+            log.events.push_back("W " + Hex(port) + " " + Hex(value) + " refused");
+            return false;
+        }
         log.events.push_back("W " + Hex(port) + " " + Hex(value));
+        return true;
     }
-    std::uint16_t Read(std::uint16_t port) override {
+    std::optional<std::uint16_t> Read(std::uint16_t port) override {
+        if (Refused()) {
+            log.events.push_back("R " + Hex(port) + " refused");
+            return std::nullopt;
+        }
         log.events.push_back("R " + Hex(port));
         if (config.reads.empty()) {
             return 0;
@@ -61,8 +74,15 @@ public:
     }
 
 private:
+    std::string Named(const std::string& event) const {
+        return config.name.empty() ? event : config.name + " " + event;
+    }
+    // Counts the port accesses; true for the one to refuse.
+    bool Refused() { return ++accesses == config.refuseAccess; }
+
     BusLog& log;
     FakePortIoConfig config;
+    int accesses = 0;
 };
 
 // The bus lock as another tool leaves it: free, taken for good, or taken for some of the next

@@ -9,6 +9,7 @@
 using SimulatedPorts = ecsim::SimPortIo;
 
 inline std::unique_ptr<EcPort> PortOn(ecsim::EcSimState& state) {
-    return std::make_unique<EcPort>(std::make_unique<SimulatedPorts>(state),
-                                    std::make_unique<UnsharedBus>());
+    return std::make_unique<EcPort>(
+        OnlyWay(PortWay::Simulated, std::make_unique<SimulatedPorts>(state)),
+        std::make_unique<UnsharedBus>());
 }

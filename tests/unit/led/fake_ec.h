@@ -76,13 +76,14 @@ public:
 
     PortAccessFailure Open() override { return PortAccessFailure::None; }
     bool IsUsable() override { return true; }
-    void Write(std::uint16_t port, std::uint8_t value) override {
+    bool Write(std::uint16_t port, std::uint8_t value) override {
         if (const auto address = ec::sio::ApplyPortWrite(registers, port, value)) {
             Log("W " + HexDigits(*address, 4) + " " + HexDigits(value, 2));
             memory[*address] = value;
         }
+        return true;
     }
-    std::uint16_t Read(std::uint16_t port) override {
+    std::optional<std::uint16_t> Read(std::uint16_t port) override {
         const ec::sio::PortReadResult source = ec::sio::ResolvePortRead(registers, port);
         if (!source.ramAddress) {
             return source.registerValue;
@@ -124,7 +125,8 @@ struct EcRig {
         otherTool.wantsBusBefore = otherToolWantsBusBefore;
         auto fake = std::make_unique<FakeEc>(log, memory, otherTool);
         ec = fake.get();
-        port = std::make_unique<EcPort>(std::move(fake), std::make_unique<ContendedBus>(otherTool));
+        port = std::make_unique<EcPort>(OnlyWay(PortWay::Simulated, std::move(fake)),
+                                        std::make_unique<ContendedBus>(otherTool));
         log.clear();
     }
 };

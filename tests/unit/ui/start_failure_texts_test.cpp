@@ -2,59 +2,92 @@
 
 #include <set>
 #include <string>
+#include <vector>
 
 #include "ui/core/start_failure_texts.h"
 
 namespace {
 
-bool Says(const wchar_t* text, const std::wstring& part) {
-    return text != nullptr && std::wstring(text).find(part) != std::wstring::npos;
+using Failure = PortAccessFailure;
+
+bool Says(const std::wstring& text, const std::wstring& part) {
+    return text.find(part) != std::wstring::npos;
 }
 
-constexpr PortAccessFailure kFailures[] = {PortAccessFailure::LibraryMissing,
-                                           PortAccessFailure::FunctionMissing,
-                                           PortAccessFailure::DriverNotUsable};
+// The message of a start where io.dll failed for ioDll and PawnIO for pawnIo.
+std::wstring Message(Failure ioDll, Failure pawnIo, std::uint16_t languageId = 1033,
+                     int bits = 64) {
+    const std::vector<PortWayFailure> failed{{PortWay::IoDll, ioDll}, {PortWay::PawnIo, pawnIo}};
+    const StartFailureMessage message = StartFailureMessageFor(failed, languageId, bits);
+    EXPECT_EQ(std::wstring(message.caption), L"Glint Controls");
+    return message.text;
+}
 
-TEST(StartFailureTexts, EachCauseHasItsOwnTextInEachLanguage) {
+constexpr Failure kIoDllFailures[] = {Failure::LibraryMissing, Failure::LibraryNotLoadable,
+                                      Failure::FunctionMissing, Failure::DriverNotUsable};
+constexpr Failure kPawnIoFailures[] = {Failure::LibraryMissing,  Failure::LibraryNotLoadable,
+                                       Failure::FunctionMissing, Failure::DriverNotUsable,
+                                       Failure::NotElevated,     Failure::ModuleMissing,
+                                       Failure::ModuleRefused};
+
+TEST(StartFailureTexts, EachCauseOfEachWayHasItsOwnLineInEachLanguage) {
     for (std::uint16_t languageId : {1033, 2052}) {
-        std::set<std::wstring> texts;
-        for (PortAccessFailure failure : kFailures) {
-            const StartFailureMessage message = StartFailureMessageFor(failure, languageId);
-            ASSERT_NE(message.text, nullptr);
-            EXPECT_TRUE(Says(message.text, L"io.dll")) << static_cast<int>(failure);
-            EXPECT_EQ(std::wstring(message.caption), L"Glint Controls");
-            texts.insert(message.text);
+        for (int bits : {64, 32}) {
+            std::set<std::wstring> messages;
+            for (Failure ioDll : kIoDllFailures) {
+                for (Failure pawnIo : kPawnIoFailures) {
+                    const std::wstring text = Message(ioDll, pawnIo, languageId, bits);
+                    EXPECT_TRUE(Says(text, L"io.dll") && Says(text, L"PawnIO")) << languageId;
+                    EXPECT_FALSE(Says(text, L"{bits}"));
+                    messages.insert(text);
+                }
+            }
+            EXPECT_EQ(messages.size(), std::size(kIoDllFailures) * std::size(kPawnIoFailures))
+                << languageId << " " << bits;
         }
-        EXPECT_EQ(texts.size(), 3u);
-        EXPECT_EQ(StartFailureMessageFor(PortAccessFailure::None, languageId).text, nullptr);
     }
+    EXPECT_TRUE(StartFailureMessageFor({}, 1033, 64).text.empty());
 }
 
-TEST(StartFailureTexts, TheTextNamesTheCauseAndTheRemedy) {
-    const auto english = [](PortAccessFailure failure) {
-        return StartFailureMessageFor(failure, 1033).text;
-    };
-    EXPECT_TRUE(Says(english(PortAccessFailure::LibraryMissing), L"not found beside glint.exe"));
+TEST(StartFailureTexts, TheTextNamesTheCausesAndTheRemedies) {
+    const std::wstring nothing = Message(Failure::LibraryMissing, Failure::LibraryMissing);
+    EXPECT_TRUE(Says(nothing, L"io.dll was not found beside glint.exe")) << nothing;
+    EXPECT_TRUE(Says(nothing, L"64-bit port-I/O library io.dll"));
+    EXPECT_TRUE(Says(nothing, L"PawnIO is not installed"));
+    EXPECT_TRUE(Says(nothing, L"winget install namazso.PawnIO"));
+    EXPECT_LT(nothing.find(L"io.dll was not found"), nothing.find(L"PawnIO is not installed"))
+        << "in the order the ways are tried";
+
+    // The 32-bit library beside the 64-bit program is not "not found".
+    EXPECT_TRUE(Says(Message(Failure::LibraryNotLoadable, Failure::NotElevated),
+                     L"glint.exe is 64-bit and needs the 64-bit io.dll"));
+    EXPECT_TRUE(Says(Message(Failure::LibraryNotLoadable, Failure::NotElevated, 1033, 32),
+                     L"glint.exe is 32-bit and needs the 32-bit io.dll"));
+    EXPECT_TRUE(Says(Message(Failure::LibraryMissing, Failure::LibraryNotLoadable, 1033, 32),
+                     L"use the win64 build"));
     for (const wchar_t* function : {L"Out32", L"Inp32", L"IsInpOutDriverOpen", L"IsXP64Bit"}) {
-        EXPECT_TRUE(Says(english(PortAccessFailure::FunctionMissing), function)) << function;
+        EXPECT_TRUE(Says(Message(Failure::FunctionMissing, Failure::LibraryMissing), function));
         EXPECT_TRUE(
-            Says(StartFailureMessageFor(PortAccessFailure::FunctionMissing, 2052).text, function))
-            << function;
+            Says(Message(Failure::FunctionMissing, Failure::LibraryMissing, 2052), function));
     }
-    EXPECT_TRUE(Says(english(PortAccessFailure::DriverNotUsable), L"as administrator"));
-    EXPECT_TRUE(Says(StartFailureMessageFor(PortAccessFailure::DriverNotUsable, 2052).text,
+    const std::wstring notElevated = Message(Failure::DriverNotUsable, Failure::NotElevated);
+    EXPECT_TRUE(Says(notElevated, L"Run Glint Controls as administrator"));
+    EXPECT_TRUE(Says(notElevated, L"PawnIO refused access: run Glint Controls as administrator"));
+    EXPECT_TRUE(Says(Message(Failure::DriverNotUsable, Failure::NotElevated, 2052),
                      L"\u7BA1\u7406\u5458")); // 管理员
+    EXPECT_TRUE(Says(Message(Failure::LibraryMissing, Failure::ModuleMissing),
+                     L"LpcIO.bin is not beside glint.exe"));
+    EXPECT_TRUE(Says(Message(Failure::LibraryMissing, Failure::ModuleRefused),
+                     L"PawnIO refused LpcIO.bin"));
 }
 
 TEST(StartFailureTexts, EnglishForEveryLanguageButSimplifiedChinese) {
     for (std::uint16_t languageId : {1031, 1028, 0}) {
-        for (PortAccessFailure failure : kFailures) {
-            EXPECT_EQ(std::wstring(StartFailureMessageFor(failure, languageId).text),
-                      StartFailureMessageFor(failure, 1033).text);
-        }
+        EXPECT_EQ(Message(Failure::LibraryMissing, Failure::ModuleMissing, languageId),
+                  Message(Failure::LibraryMissing, Failure::ModuleMissing));
     }
-    EXPECT_NE(std::wstring(StartFailureMessageFor(PortAccessFailure::LibraryMissing, 2052).text),
-              StartFailureMessageFor(PortAccessFailure::LibraryMissing, 1033).text);
+    EXPECT_NE(Message(Failure::LibraryMissing, Failure::ModuleMissing, 2052),
+              Message(Failure::LibraryMissing, Failure::ModuleMissing));
 }
 
 } // namespace

@@ -1,8 +1,8 @@
 // Helper process of the EC Windows tests.
 //   ec_test_host construct
-//       constructs an EcPort through io.dll as the program does, then creates a window and
-//       exits with kWindowCreated; a missing or unusable io.dll ends it before that with the
-//       exit code of the reason.
+//       constructs an EcPort as the program does, then creates a window and exits with
+//       kWindowCreated; when no way to the ports can be had it ends before that with the exit
+//       code of io.dll's reason (the first way tried).
 //   ec_test_host hold-bus READY_EVENT RELEASE_EVENT [abandon]
 //       takes the ISA bus mutex, signals READY_EVENT and keeps the mutex until RELEASE_EVENT
 //       is signalled; then it releases it, or with "abandon" exits still holding it.
@@ -18,15 +18,17 @@ namespace {
 
 int Construct() {
     EcPort ec;
-    switch (ec.StartFailure()) {
-    case PortAccessFailure::None:
-        break;
-    case PortAccessFailure::LibraryMissing:
-        return kLibraryMissing;
-    case PortAccessFailure::FunctionMissing:
-        return kFunctionMissing;
-    case PortAccessFailure::DriverNotUsable:
-        return kDriverNotUsable;
+    if (!ec.ready) {
+        switch (ec.FailedWays().front().failure) {
+        case PortAccessFailure::LibraryMissing:
+            return kLibraryMissing;
+        case PortAccessFailure::LibraryNotLoadable:
+            return kLibraryNotLoadable;
+        case PortAccessFailure::FunctionMissing:
+            return kFunctionMissing;
+        default:
+            return kDriverNotUsable;
+        }
     }
     HWND window = CreateWindowExA(0, "STATIC", "ec_test_host", WS_OVERLAPPED, 0, 0, 10, 10, nullptr,
                                   nullptr, GetModuleHandleA(nullptr), nullptr);

@@ -9,5 +9,6 @@ inline constexpr int kBusAbandoned = 45;
 inline constexpr int kLibraryMissing = 46;
 inline constexpr int kFunctionMissing = 47;
 inline constexpr int kDriverNotUsable = 48;
+inline constexpr int kLibraryNotLoadable = 49;
 inline constexpr int kHostUsage = 99;
 inline constexpr unsigned kHostTimeoutMs = 60000;

@@ -12,8 +12,11 @@ public:
     explicit SimPortIo(EcSimState& simState) : state(simState) {}
     PortAccessFailure Open() override { return PortAccessFailure::None; }
     bool IsUsable() override { return state.DriverOpen(); }
-    void Write(std::uint16_t port, std::uint8_t value) override { state.PortWrite(port, value); }
-    std::uint16_t Read(std::uint16_t port) override { return state.PortRead(port); }
+    bool Write(std::uint16_t port, std::uint8_t value) override {
+        state.PortWrite(port, value);
+        return true;
+    }
+    std::optional<std::uint16_t> Read(std::uint16_t port) override { return state.PortRead(port); }
 
 private:
     EcSimState& state;

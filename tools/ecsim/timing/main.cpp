@@ -59,11 +59,13 @@ int main(int argc, char** argv) {
     Report("port write (Out32)", rounds, perRound, [&] { io.Write(0x4E, 0x2E); });
     Report("port read (Inp32)", rounds, perRound, [&] { io.Read(0x4F); });
 
-    EcPort ec(std::make_unique<IoDllPortIo>(), std::make_unique<IsaBusMutex>());
+    EcPort ec(OnlyWay(PortWay::IoDll, std::make_unique<IoDllPortIo>()),
+              std::make_unique<IsaBusMutex>());
     const auto scratch = static_cast<std::uint16_t>(ec.registerBase + 0x80);
     Report("EC byte write, bus mutex", rounds, perRound / 10 + 1,
            [&] { ec.WriteByte(scratch, 0x5A); });
-    EcPort unguarded(std::make_unique<IoDllPortIo>(), std::make_unique<UnsharedBus>());
+    EcPort unguarded(OnlyWay(PortWay::IoDll, std::make_unique<IoDllPortIo>()),
+                     std::make_unique<UnsharedBus>());
     Report("EC byte write, no mutex", rounds, perRound / 10 + 1,
            [&] { unguarded.WriteByte(scratch, 0x5A); });
     return 0;
