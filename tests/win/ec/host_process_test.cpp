@@ -4,6 +4,7 @@
 
 #include "host_exit_codes.h"
 #include "test_support.h"
+#include "tools/ecsim/state/unix_path.h"
 
 namespace {
 
@@ -44,6 +45,11 @@ TEST(HostProcess, UsableIoDllLetsTheHostCreateItsWindow) {
 TEST(HostProcess, MissingIoDllIsReportedBeforeAnyWindow) {
     HostInFolder run;
     EXPECT_EQ(run.Construct(), DWORD{kLibraryMissing});
+}
+
+TEST(HostProcess, IoDllOfTheOtherBitnessIsThereButNotLoadableRatherThanMissing) {
+    HostInFolder run(ecsim::WindowsPathFromUnix(GLINT_OTHER_BITNESS_DLL));
+    EXPECT_EQ(run.Construct(), DWORD{kLibraryNotLoadable});
 }
 
 TEST(HostProcess, IoDllLackingAnExportIsReportedAsAMissingFunction) {
