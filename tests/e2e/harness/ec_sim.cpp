@@ -1,5 +1,6 @@
 #include "ec_sim.h"
 
+#include <cstdio>
 #include <system_error>
 #include <utility>
 
@@ -61,6 +62,22 @@ std::vector<ecsim::EcAccess> EcSim::WritesSince(std::uint64_t timeNs) const {
         }
     }
     return writes;
+}
+
+std::vector<std::string> EcSim::AccessLogOf(std::uint32_t pid) const {
+    const std::uint16_t poll = Register(ec::kPowerLevelOffset);
+    std::vector<std::string> log;
+    for (const ecsim::EcAccess& access : Accesses()) {
+        const bool read = access.access == ecsim::PortAccess::Read;
+        if (access.pid != pid || (read && access.address == poll)) {
+            continue;
+        }
+        char line[16];
+        std::snprintf(line, sizeof(line), "%c %04X %02X", read ? 'R' : 'W', access.address,
+                      access.value);
+        log.emplace_back(line);
+    }
+    return log;
 }
 
 } // namespace e2e

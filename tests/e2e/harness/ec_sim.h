@@ -3,6 +3,7 @@
 #include <filesystem>
 #include <memory>
 #include <optional>
+#include <string>
 #include <vector>
 
 #include "tools/ecsim/state/ec_sim_state.h"
@@ -38,6 +39,9 @@ public:
     std::vector<ecsim::EcAccess> Accesses() const;
     // Only the writes, made at or after timeNs (ecsim::NowNs() clock).
     std::vector<ecsim::EcAccess> WritesSince(std::uint64_t timeNs) const;
+    // One process's EC byte accesses but its power-level polls, as readable lines ("R 2000 55",
+    // "W C4FC 03"), oldest first.
+    std::vector<std::string> AccessLogOf(std::uint32_t pid) const;
 
 private:
     EcSim(std::filesystem::path statePath, ecsim::StateFile stateFile);

@@ -2,8 +2,11 @@
 // GoogleTest fixture over the harness: one program run per test, ended with the test.
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <initializer_list>
 #include <memory>
 #include <string>
+#include <string_view>
 
 #include "glint_process.h"
 #include "image.h"
@@ -60,6 +63,44 @@ protected:
         EXPECT_EQ(VisibleMessageBoxes(*glint).size(), 1u);
         text = MessageBoxText(box);
         startFailureBox = box;
+    }
+
+    // The one message box of a start that cannot reach the EC says the reasons; once it is
+    // dismissed the program ends with exit code 1, having written nothing to the EC. Call
+    // through ASSERT_NO_FATAL_FAILURE.
+    void ExpectStartFailure(std::initializer_list<std::wstring_view> reasons,
+                            const std::string& screenshot) {
+        std::wstring text;
+        ASSERT_NO_FATAL_FAILURE(WaitForStartFailureBox(text));
+        for (std::wstring_view reason : reasons) {
+            EXPECT_NE(text.find(reason), std::wstring::npos)
+                << std::string(reason.begin(), reason.end()) << " not in\n"
+                << std::string(text.begin(), text.end());
+        }
+        // The box is kept once it is painted and stays so: mostly its light face, with text.
+        Image previous;
+        WaitUntil([&] {
+            Image box = CaptureWindow(startFailureBox);
+            const auto light =
+                std::count_if(box.pixels.begin(), box.pixels.end(),
+                              [](std::uint32_t pixel) { return Grey(pixel) > 0xC0; });
+            const auto dark = std::count_if(box.pixels.begin(), box.pixels.end(),
+                                            [](std::uint32_t pixel) { return Grey(pixel) < 0x60; });
+            const bool settled = box.pixels == previous.pixels;
+            previous = std::move(box);
+            return settled && light * 2 > static_cast<std::ptrdiff_t>(previous.pixels.size()) &&
+                   dark > 50;
+        });
+        KeepScreenshot(startFailureBox, screenshot);
+        EXPECT_TRUE(glint->IsRunning()) << "the box is modal";
+        DismissMessageBox(startFailureBox);
+        EXPECT_EQ(glint->WaitForExit(), DWORD{1});
+        EXPECT_EQ(glint->WaitForMainWindow(0ms), nullptr);
+        EXPECT_TRUE(glint->Ec().WritesSince(0).empty());
+    }
+
+    static int Grey(std::uint32_t pixel) {
+        return ((pixel & 0xFF) + ((pixel >> 8) & 0xFF) + ((pixel >> 16) & 0xFF)) / 3;
     }
 
     // Keeps a picture of the window under build/artifacts for people to look at.

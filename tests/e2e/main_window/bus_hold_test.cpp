@@ -1,6 +1,7 @@
 // Another tool holds the ISA bus mutex for a few seconds while the user clicks a mode and the
 // power level changes: the window keeps answering, nothing reaches the EC while the bus is held,
-// and once it is free the click's mode and control byte arrive whole.
+// and once it is free the click's mode and control byte arrive whole; over io.dll and over PawnIO
+// alike.
 #include <gtest/gtest.h>
 
 #include <chrono>
@@ -10,6 +11,7 @@
 #include "glint_test.h"
 #include "host_exit_codes.h"
 #include "input.h"
+#include "pawnio_program.h"
 #include "res/resource.h"
 #include "skin_checks.h"
 #include "window_find.h"
@@ -35,15 +37,27 @@ std::vector<ecsim::EcAccess> AccessesOfSince(EcSim& ec, DWORD pid, std::uint64_t
     return found;
 }
 
-class BusHeld : public GlintTest, public testing::WithParamInterface<BusHolder::Ending> {};
+// How the other tool lets go of the bus, and the way to the ports the program uses.
+struct Holding {
+    BusHolder::Ending ending;
+    bool overPawnIo;
+    const char* name;
+};
+
+class BusHeld : public GlintTest, public testing::WithParamInterface<Holding> {};
 
 TEST_P(BusHeld, ClickAndLevelChangeWaitForTheBusWithoutBlockingTheWindow) {
-    ASSERT_NO_FATAL_FAILURE(StartGlint());
+    std::unique_ptr<PawnIoProgram> pawnIo;
+    if (GetParam().overPawnIo) {
+        pawnIo = std::make_unique<PawnIoProgram>();
+        ASSERT_TRUE(pawnIo->Ready());
+    }
+    ASSERT_NO_FATAL_FAILURE(StartGlint(pawnIo ? pawnIo->Options() : LaunchOptions{}));
     EcSim& ec = glint->Ec();
     ASSERT_TRUE(ec.Poke(0xC4FC, 0xEE));
     ASSERT_TRUE(ec.SetControlByte(0xF6));
 
-    BusHolder holder(GetParam());
+    BusHolder holder(GetParam().ending);
     ASSERT_TRUE(holder.Holding());
     const std::uint64_t heldFrom = ecsim::NowNs();
     Click(ControlCenter(mainWindow, IDC_BREATH));
@@ -76,7 +90,8 @@ TEST_P(BusHeld, ClickAndLevelChangeWaitForTheBusWithoutBlockingTheWindow) {
         0.97);
 
     const std::uint64_t freedAt = ecsim::NowNs();
-    const int ending = GetParam() == BusHolder::Ending::Release ? kBusReleased : kBusAbandoned;
+    const int ending =
+        GetParam().ending == BusHolder::Ending::Release ? kBusReleased : kBusAbandoned;
     EXPECT_EQ(holder.LetGo(), static_cast<DWORD>(ending));
 
     EXPECT_TRUE(WaitUntil([&] { return ec.ModeRegister() == 3 && ec.ControlByte() == 0xF7; }))
@@ -102,11 +117,11 @@ TEST_P(BusHeld, ClickAndLevelChangeWaitForTheBusWithoutBlockingTheWindow) {
     }));
 }
 
-INSTANTIATE_TEST_SUITE_P(ReleasedOrAbandoned, BusHeld,
-                         testing::Values(BusHolder::Ending::Release, BusHolder::Ending::Abandon),
-                         [](const testing::TestParamInfo<BusHolder::Ending>& run) {
-                             return run.param == BusHolder::Ending::Release ? "Released"
-                                                                            : "Abandoned";
-                         });
+INSTANTIATE_TEST_SUITE_P(
+    ReleasedOrAbandoned, BusHeld,
+    testing::Values(Holding{BusHolder::Ending::Release, false, "Released"},
+                    Holding{BusHolder::Ending::Abandon, false, "Abandoned"},
+                    Holding{BusHolder::Ending::Release, true, "ReleasedOverPawnIo"}),
+    [](const testing::TestParamInfo<Holding>& run) { return std::string(run.param.name); });
 
 } // namespace
