@@ -64,8 +64,9 @@ TEST(EcsimCommand, StatusShowsTheDefaultState) {
     CommandRig rig;
     ASSERT_EQ(rig.Run({"init"}), ecsim::kExitOk);
     ASSERT_EQ(rig.Run({"status"}), ecsim::kExitOk);
-    EXPECT_EQ(rig.out, "driver open\nchip 0x55 0x70\nregister_base 0xC400\nstartup_byte 0x00\n"
-                       "mode 0x00\ncontrol 0x00\nlevel 0x01\ntrace_entries 0\n");
+    EXPECT_EQ(rig.out, "driver open\npawnio elevated\npawnio_fail_op 0\nchip 0x55 0x70\n"
+                       "register_base 0xC400\nstartup_byte 0x00\nmode 0x00\ncontrol 0x00\n"
+                       "level 0x01\ntrace_entries 0\n");
 }
 
 TEST(EcsimCommand, PowerLevelFollowsTheRegisterBaseOfTheChip) {
@@ -104,6 +105,36 @@ TEST(EcsimCommand, DriverCanBeClosedAndOpened) {
     rig.Run({"status"});
     EXPECT_EQ(rig.out.rfind("driver open\n", 0), 0u) << rig.out;
     EXPECT_EQ(rig.Run({"driver", "ajar"}), ecsim::kExitUsage);
+}
+
+TEST(EcsimCommand, PawnIoOpeningCanBeRefusedAndOneOfItsPortOperationsFailed) {
+    CommandRig rig;
+    ASSERT_EQ(rig.Run({"--help"}), ecsim::kExitOk);
+    EXPECT_NE(rig.out.find("pawnio fail-op N"), std::string::npos) << rig.out;
+    ASSERT_EQ(rig.Run({"init"}), ecsim::kExitOk);
+    ASSERT_EQ(rig.Run({"pawnio", "not-elevated"}), ecsim::kExitOk);
+    ASSERT_EQ(rig.Run({"pawnio", "fail-op", "2"}), ecsim::kExitOk);
+    for (const std::vector<std::string>& bad : {std::vector<std::string>{"pawnio"},
+                                                {"pawnio", "admin"},
+                                                {"pawnio", "fail-op", "-1"},
+                                                {"pawnio", "fail-op", "4294967296"}}) {
+        EXPECT_EQ(rig.Run(bad), ecsim::kExitUsage) << bad.back();
+    }
+    ASSERT_EQ(rig.Run({"status"}), ecsim::kExitOk);
+    EXPECT_NE(rig.out.find("\npawnio not-elevated\npawnio_fail_op 2\n"), std::string::npos);
+    {
+        auto file = ecsim::StateFile::Open(rig.temp.path, ecsim::StateFile::OpenMode::ExistingOnly);
+        ecsim::EcSimState state(*file);
+        // PawnIO's driver is not io.dll's: its flag does not stop PawnIO's port operations.
+        state.SetDriverOpen(false);
+        EXPECT_TRUE(state.PawnIoPortWrite(0x4E, 0x2E));
+        EXPECT_FALSE(state.PawnIoPortRead(0x4E));
+        EXPECT_EQ(state.PawnIoPortRead(0x4E), 0x2E);
+        EXPECT_EQ(state.Trace()->size(), 2u);
+    }
+    ASSERT_EQ(rig.Run({"pawnio", "elevated"}), ecsim::kExitOk);
+    ASSERT_EQ(rig.Run({"status"}), ecsim::kExitOk);
+    EXPECT_NE(rig.out.find("\npawnio elevated\npawnio_fail_op 0\n"), std::string::npos);
 }
 
 TEST(EcsimCommand, BadNumbersAndCommandsAreRejectedWithoutChangingTheState) {

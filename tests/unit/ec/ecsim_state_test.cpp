@@ -134,6 +134,9 @@ TEST(EcSimState, DamagedFileIsRefusedAndLeftAlone) {
         EXPECT_FALSE(rig.state.DriverOpen());
         EXPECT_EQ(rig.state.PortRead(0x4F), 0xFF);
         rig.state.PortWrite(0x4E, 0x2E);
+        EXPECT_FALSE(rig.state.PawnIoPortWrite(0x4E, 0x2E));
+        EXPECT_FALSE(rig.state.PawnIoPortRead(0x4F));
+        EXPECT_FALSE(rig.state.SetPawnIoFailOp(1));
         EXPECT_FALSE(rig.state.Peek(0x2000));
         EXPECT_FALSE(rig.state.Poke(0x2000, 1));
         EXPECT_FALSE(rig.state.Trace());

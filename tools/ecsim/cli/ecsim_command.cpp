@@ -16,11 +16,18 @@ constexpr char kUsage[] =
     "usage: ecsim [--state PATH] COMMAND\n"
     "The state file is PATH, else $ECSIM_STATE, else the run command's (build/ecsim_state.bin).\n"
     "commands:\n"
-    "  init | reset          write the default state (chip 0x55 0x70, level 1, driver open)\n"
-    "  status                driver, chip id, register base, mode, control byte, level, trace\n"
+    "  init | reset          write the default state (chip 0x55 0x70, level 1, driver open,\n"
+    "                        PawnIO elevated)\n"
+    "  status                driver, PawnIO, chip id, register base, mode, control byte,\n"
+    "                        level, trace\n"
     "  level N               set the power level (register base + 0xFD)\n"
     "  chip ID1 ID2          set the chip identification bytes (0x2000, 0x2001)\n"
-    "  driver open|closed    make the port driver usable or not\n"
+    "  driver open|closed    make io.dll's port driver usable or not\n"
+    "  pawnio elevated|not-elevated\n"
+    "                        let PawnIO's driver open, or refuse it as for a process not run\n"
+    "                        as administrator\n"
+    "  pawnio fail-op N      make the N-th PawnIO port operation (inb or outb on an allowed\n"
+    "                        port) from now fail once, untraced; 0 cancels\n"
     "  mode                  print the mode register (register base + 0xFC)\n"
     "  control               print the control byte (register base + 0x22)\n"
     "  peek ADDR             print the EC byte at ADDR\n"
@@ -29,6 +36,7 @@ constexpr char kUsage[] =
     "  trace [--ec]          print the port trace (or the EC byte accesses decoded from it):\n"
     "                        time_ns pid W|R port value  /  time_ns pid W|R address value\n"
     "  clear-trace           empty the port trace\n"
+    "  --help                print this text\n"
     "Numbers may be decimal or 0x-prefixed hexadecimal.\n";
 
 std::string Hex(unsigned value, int digits) {
@@ -60,6 +68,10 @@ public:
             return Usage("no command given");
         }
         const std::string& command = args[0];
+        if (command == "--help" && Arity(0)) {
+            out << kUsage;
+            return kExitOk;
+        }
         if (command == "init" || command == "reset") {
             return Initialise();
         }
@@ -79,8 +91,8 @@ public:
 
 private:
     static bool IsKnownCommand(const std::string& command) {
-        for (const char* known : {"status", "level", "chip", "driver", "mode", "control", "peek",
-                                  "poke", "inp-high-byte", "trace", "clear-trace"}) {
+        for (const char* known : {"status", "level", "chip", "driver", "pawnio", "mode", "control",
+                                  "peek", "poke", "inp-high-byte", "trace", "clear-trace"}) {
             if (command == known) {
                 return true;
             }
@@ -100,6 +112,9 @@ private:
         }
         if (command == "driver" && Arity(1)) {
             return SetDriver();
+        }
+        if (command == "pawnio" && (Arity(1) || Arity(2))) {
+            return SetPawnIo();
         }
         if (command == "mode" && Arity(0)) {
             return PrintRegister(ec::kModeRegisterOffset);
@@ -220,6 +235,20 @@ private:
         return Done(state->SetDriverOpen(args[1] == "open"));
     }
 
+    int SetPawnIo() {
+        if (Arity(1) && (args[1] == "elevated" || args[1] == "not-elevated")) {
+            return Done(state->SetPawnIoElevated(args[1] == "elevated"));
+        }
+        if (Arity(2) && args[1] == "fail-op") {
+            const auto operations = ParseNumber(args[2], 0xFFFFFFFF);
+            if (!operations) {
+                return Usage("not an operation count: " + args[2]);
+            }
+            return Done(state->SetPawnIoFailOp(static_cast<std::uint32_t>(*operations)));
+        }
+        return Usage("pawnio takes 'elevated', 'not-elevated' or 'fail-op N'");
+    }
+
     int Peek() {
         const auto address = ParseNumber(args[1], 0xFFFF);
         if (!address) {
@@ -249,7 +278,12 @@ private:
 
     int Status() {
         const auto trace = state->Trace();
+        const auto pawnIoElevated = state->PawnIoElevated();
+        const auto pawnIoFailOp = state->PawnIoFailOp();
+        readFailed = readFailed || !pawnIoElevated || !pawnIoFailOp;
         out << "driver " << (state->DriverOpen() ? "open" : "closed") << "\n"
+            << "pawnio " << (pawnIoElevated.value_or(false) ? "elevated" : "not-elevated") << "\n"
+            << "pawnio_fail_op " << pawnIoFailOp.value_or(0) << "\n"
             << "chip " << Hex(Byte(ec::kChipIdAddress1), 2) << " "
             << Hex(Byte(ec::kChipIdAddress2), 2) << "\n"
             << "register_base " << Hex(RegisterAddress(0), 4) << "\n"

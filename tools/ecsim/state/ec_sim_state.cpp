@@ -29,6 +29,35 @@ std::vector<std::uint8_t> DefaultImage() {
     return image;
 }
 
+// One emulated port access; the caller holds the StateLock.
+void WriteLocked(SharedState& shared, std::uint16_t port, std::uint8_t value) {
+    ec::sio::Registers registers = shared.Sio();
+    if (const auto ramAddress = ec::sio::ApplyPortWrite(registers, port, value)) {
+        shared.SetRam(*ramAddress, value);
+    }
+    shared.SetSio(registers);
+    AppendTrace(shared, {NowNs(), CurrentProcessId(), port, value, PortAccess::Write});
+}
+
+std::uint8_t ReadLocked(SharedState& shared, std::uint16_t port) {
+    const ec::sio::PortReadResult source = ec::sio::ResolvePortRead(shared.Sio(), port);
+    const std::uint8_t value =
+        source.ramAddress ? shared.Ram(*source.ramAddress) : source.registerValue;
+    AppendTrace(shared, {NowNs(), CurrentProcessId(), port, value, PortAccess::Read});
+    return value;
+}
+
+// Counts one PawnIO port operation down to the one marked to fail; true for that one. The
+// caller holds the StateLock.
+bool TakeMarkedFailure(SharedState& shared) {
+    const std::uint32_t remaining = shared.PawnIoFailCountdown();
+    if (remaining == 0) {
+        return false;
+    }
+    shared.SetPawnIoFailCountdown(remaining - 1);
+    return remaining == 1;
+}
+
 } // namespace
 
 std::optional<SharedState> EcSimState::Shared() const {
@@ -58,12 +87,7 @@ void EcSimState::PortWrite(std::uint16_t port, std::uint8_t value) {
         return;
     }
     const StateLock hold(*shared);
-    ec::sio::Registers registers = shared->Sio();
-    if (const auto ramAddress = ec::sio::ApplyPortWrite(registers, port, value)) {
-        shared->SetRam(*ramAddress, value);
-    }
-    shared->SetSio(registers);
-    AppendTrace(*shared, {NowNs(), CurrentProcessId(), port, value, PortAccess::Write});
+    WriteLocked(*shared, port, value);
 }
 
 std::uint16_t EcSimState::PortRead(std::uint16_t port) {
@@ -72,11 +96,68 @@ std::uint16_t EcSimState::PortRead(std::uint16_t port) {
         return 0xFF;
     }
     const StateLock hold(*shared);
-    const ec::sio::PortReadResult source = ec::sio::ResolvePortRead(shared->Sio(), port);
-    const std::uint8_t value =
-        source.ramAddress ? shared->Ram(*source.ramAddress) : source.registerValue;
-    AppendTrace(*shared, {NowNs(), CurrentProcessId(), port, value, PortAccess::Read});
+    const std::uint8_t value = ReadLocked(*shared, port);
     return static_cast<std::uint16_t>((shared->InpHighByte() << 8) | value);
+}
+
+bool EcSimState::PawnIoPortWrite(std::uint16_t port, std::uint8_t value) {
+    auto shared = Shared();
+    if (!shared) {
+        return false;
+    }
+    const StateLock hold(*shared);
+    if (TakeMarkedFailure(*shared)) {
+        return false;
+    }
+    WriteLocked(*shared, port, value);
+    return true;
+}
+
+std::optional<std::uint8_t> EcSimState::PawnIoPortRead(std::uint16_t port) {
+    auto shared = Shared();
+    if (!shared) {
+        return std::nullopt;
+    }
+    const StateLock hold(*shared);
+    if (TakeMarkedFailure(*shared)) {
+        return std::nullopt;
+    }
+    return ReadLocked(*shared, port);
+}
+
+std::optional<bool> EcSimState::PawnIoElevated() const {
+    const auto shared = Shared();
+    if (!shared) {
+        return std::nullopt;
+    }
+    return !shared->PawnIoNotElevated();
+}
+
+bool EcSimState::SetPawnIoElevated(bool elevated) {
+    auto shared = Shared();
+    if (!shared) {
+        return false;
+    }
+    shared->SetPawnIoNotElevated(!elevated);
+    return true;
+}
+
+std::optional<std::uint32_t> EcSimState::PawnIoFailOp() const {
+    const auto shared = Shared();
+    if (!shared) {
+        return std::nullopt;
+    }
+    return shared->PawnIoFailCountdown();
+}
+
+bool EcSimState::SetPawnIoFailOp(std::uint32_t operations) {
+    auto shared = Shared();
+    if (!shared) {
+        return false;
+    }
+    const StateLock hold(*shared);
+    shared->SetPawnIoFailCountdown(operations);
+    return true;
 }
 
 bool EcSimState::DriverOpen() const {

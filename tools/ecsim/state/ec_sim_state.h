@@ -34,6 +34,19 @@ public:
     std::uint16_t PortRead(std::uint16_t port);
     bool DriverOpen() const;
 
+    // The emulated ports as PawnIO's driver reaches them, traced like the others: io.dll's
+    // driver flag does not apply. False, or empty, with nothing changed or traced, when the file
+    // is damaged or this is the operation that SetPawnIoFailOp marked to fail.
+    bool PawnIoPortWrite(std::uint16_t port, std::uint8_t value);
+    std::optional<std::uint8_t> PawnIoPortRead(std::uint16_t port);
+    // Whether PawnIO's driver opens for this process (false: as if not run as administrator).
+    std::optional<bool> PawnIoElevated() const;
+    bool SetPawnIoElevated(bool elevated);
+    // Makes the operations-th PawnIO port operation from now fail, once (1: the next); 0 makes
+    // none fail. Reads as the operations still to go.
+    std::optional<std::uint32_t> PawnIoFailOp() const;
+    bool SetPawnIoFailOp(std::uint32_t operations);
+
     std::optional<std::uint8_t> Peek(std::uint16_t address) const;
     bool Poke(std::uint16_t address, std::uint8_t value);
     bool SetDriverOpen(bool open);

@@ -29,6 +29,20 @@ public:
         Store<std::uint8_t>(offsetof(Header, inpHighByte), value);
     }
 
+    bool PawnIoNotElevated() const {
+        return Load<std::uint8_t>(offsetof(Header, pawnioNotElevated)) != 0;
+    }
+    void SetPawnIoNotElevated(bool notElevated) {
+        Store<std::uint8_t>(offsetof(Header, pawnioNotElevated), notElevated ? 1 : 0);
+    }
+    // Changed under the StateLock only.
+    std::uint32_t PawnIoFailCountdown() const {
+        return Load<std::uint32_t>(offsetof(Header, pawnioFailCountdown));
+    }
+    void SetPawnIoFailCountdown(std::uint32_t count) {
+        Store<std::uint32_t>(offsetof(Header, pawnioFailCountdown), count);
+    }
+
     std::uint8_t Ram(std::uint16_t address) const {
         return Load<std::uint8_t>(kRamOffset + address);
     }

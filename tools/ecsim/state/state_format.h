@@ -24,13 +24,19 @@ struct Header {
     std::uint8_t addressHigh;
     // Put into the high byte of every Inp32 result, so that readers must drop it.
     std::uint8_t inpHighByte;
-    std::uint8_t reserved1[2];
+    // Non-zero while PawnIO's driver refuses to open, as for a process not run as administrator.
+    // Zero in a file made before PawnIO was simulated, as in a new one: no version change.
+    std::uint8_t pawnioNotElevated;
+    std::uint8_t reserved1[1];
     // Entries appended since the trace was last cleared; entry n lives in slot n % capacity.
     std::uint32_t traceCount;
     std::uint32_t traceCapacity;
     // Non-zero while a process holds the state lock (see StateLock).
     std::uint32_t lock;
-    std::uint8_t reserved2[28];
+    // PawnIO port operations to go until the one that fails; 0 when none is to fail. Changed
+    // under the StateLock only, as the operations count it down.
+    std::uint32_t pawnioFailCountdown;
+    std::uint8_t reserved2[24];
 };
 static_assert(sizeof(Header) == 64);
 
