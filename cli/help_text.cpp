@@ -26,17 +26,19 @@ constexpr std::string_view kGeneral =
     "exit codes:\n"
     "  0  done\n"
     "  1  usage error (or the kept mode could not be read)\n"
-    "  2  no access to the ports (not root, no CAP_SYS_RAWIO, kernel lockdown, io.dll missing)\n"
+    "  2  no access to the ports (not root, no CAP_SYS_RAWIO, kernel lockdown; on Windows\n"
+    "     neither io.dll nor PawnIO usable: the message says what each lacks)\n"
     "  3  the chip does not identify as IT557x; nothing was written (see --force)\n"
     "  4  the bus stayed busy (another tool held it); nothing was written\n"
     "  5  the EC did not hold the mode when it was read back\n";
 
 constexpr std::string_view kStatus =
     "usage: glintctl status [--json] [--sim STATE]\n"
-    "Prints the chip identification bytes (EC 0x2000, 0x2001), the register base they select,\n"
-    "the lighting mode (name and code), the control byte and the performance level. Writes\n"
-    "nothing. A chip that does not identify as IT557x is reported, and its registers are read\n"
-    "from base 0x400 as the window program would.\n";
+    "Prints the way to the ports in use (ioperm on Linux; io.dll or PawnIO on Windows;\n"
+    "simulated with --sim), the chip identification bytes (EC 0x2000, 0x2001), the register\n"
+    "base they select, the lighting mode (name and code), the control byte and the performance\n"
+    "level. Writes nothing. A chip that does not identify as IT557x is reported, and its\n"
+    "registers are read from base 0x400 as the window program would.\n";
 
 constexpr std::string_view kMode =
     "usage: glintctl mode auto|on|rainbow|breath|colorloop [--json] [--force] [--sim STATE]\n"

@@ -31,6 +31,7 @@ TEST(GlintctlStatus, ReportsTheChipTheModeTheControlByteAndTheLevel) {
     const SimRig::Result json = rig.Run({"status", "--json"});
     EXPECT_EQ(json.exitCode, 0) << json.err;
     const auto fields = Json(json.out);
+    EXPECT_EQ(fields.at("port_access"), "simulated");
     EXPECT_EQ(fields.at("chip_id"), "[85,112]");
     EXPECT_EQ(fields.at("recognised"), "true");
     EXPECT_EQ(fields.at("register_base"), "50176");

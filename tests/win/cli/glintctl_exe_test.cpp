@@ -1,11 +1,12 @@
 // glintctl.exe as a user runs it: a copy of its own in a folder with the simulated io.dll beside
-// it (or without), on a fresh simulated EC.
+// it, or with the simulated PawnIO installed, or with neither, on a fresh simulated EC.
 #include <gtest/gtest.h>
 
 #include <windows.h>
 
 #include "flat_json.h"
 #include "test_support.h"
+#include "tests/support/win/pawnio_install.h"
 #include "tools/ecsim/state/trace_decode.h"
 
 namespace {
@@ -107,12 +108,51 @@ TEST_F(GlintctlExe, NoIoDllOrAClosedDriverEndsWithExitTwo) {
     const Result missing = Run(L"status");
     EXPECT_EQ(missing.exitCode, 2u);
     EXPECT_NE(missing.output.find("io.dll was found neither"), std::string::npos) << missing.output;
+    EXPECT_NE(missing.output.find("PawnIO is not installed (winget install namazso.PawnIO"),
+              std::string::npos)
+        << missing.output;
 
     ASSERT_NO_FATAL_FAILURE(WithIoDll());
     state.SetDriverOpen(false);
     const Result closed = Run(L"status");
     EXPECT_EQ(closed.exitCode, 2u);
     EXPECT_NE(closed.output.find("run as administrator"), std::string::npos) << closed.output;
+}
+
+TEST_F(GlintctlExe, OverPawnIoStatusNamesItAndARefusedPortOperationWritesNothingFromIt) {
+    const wintest::PawnIoInstall pawnIo(ECSIM_PAWNIO_DLL);
+    ASSERT_TRUE(pawnIo.Ready());
+    ASSERT_TRUE(std::filesystem::copy_file(ECSIM_PAWNIO_TEST_MODULE, folder / "LpcIO.bin"));
+    const Result status = Run(L"status --json");
+    EXPECT_EQ(status.exitCode, 0u) << status.output;
+    EXPECT_EQ(status.json.count("port_access") ? status.json.at("port_access") : "", "PawnIO");
+
+    // The control byte's data-port read fails: after the identification (2 reads of 12 port
+    // operations), the start-up byte (12) and the mode write (12), the 60th operation. The
+    // transaction fails whole and runs again; no control byte is written from the failed read.
+    state.Poke(kControlByte, 0x40);
+    state.ClearTrace();
+    ASSERT_TRUE(state.SetPawnIoFailOp(60));
+    const Result mode = Run(L"mode breath");
+    EXPECT_EQ(mode.exitCode, 0u) << mode.output;
+    EXPECT_EQ(state.Peek(kModeRegister), 3);
+    EXPECT_EQ(state.Peek(kControlByte), 0x41);
+    std::vector<std::pair<ecsim::PortAccess, std::uint16_t>> accesses;
+    for (const ecsim::EcAccess& access : ecsim::DecodeEcAccesses(*state.Trace())) {
+        accesses.emplace_back(access.access, access.address);
+    }
+    constexpr auto R = ecsim::PortAccess::Read;
+    constexpr auto W = ecsim::PortAccess::Write;
+    EXPECT_EQ(accesses,
+              (std::vector<std::pair<ecsim::PortAccess, std::uint16_t>>{{R, 0x2000},
+                                                                        {R, 0x2001},
+                                                                        {W, 0x1060},
+                                                                        {W, kModeRegister},
+                                                                        {W, kModeRegister},
+                                                                        {R, kControlByte},
+                                                                        {W, kControlByte},
+                                                                        {R, kModeRegister},
+                                                                        {R, kControlByte}}));
 }
 
 TEST_F(GlintctlExe, GuardOfTheTestCommandRefusesIoDllBeforeLoadingIt) {
