@@ -12,24 +12,26 @@ namespace language {
 inline constexpr std::uint16_t kEnglishUs = 0x0409;         // 1033
 inline constexpr std::uint16_t kChineseSimplified = 0x0804; // 2052
 
-// What a start that cannot reach the EC says: the heading, then one text for each way to the
-// ports with what it lacks and the remedy. "{bits}" stands for the program's bitness (64 or 32).
+// What one way to the ports lacks, with the remedy, by cause; null where a cause cannot arise on
+// that way (the way's text for a driver not usable stands in). "{bits}" stands for the program's
+// bitness (64 or 32).
+struct WayTexts {
+    const wchar_t* libraryMissing;
+    const wchar_t* libraryNotLoadable;
+    // Said instead by the 32-bit program, where that differs (PawnIO's library is 64-bit only).
+    const wchar_t* libraryNotLoadableBy32Bit;
+    const wchar_t* functionMissing;
+    const wchar_t* driverNotUsable;
+    const wchar_t* notElevated;
+    const wchar_t* moduleMissing;
+    const wchar_t* moduleRefused;
+};
+
+// What a start that cannot reach the EC says: the heading, then each way's text.
 struct StartFailureTexts {
     const wchar_t* heading;
-    const wchar_t* ioDllMissing;
-    const wchar_t* ioDllNotLoadable;
-    const wchar_t* ioDllFunctionMissing;
-    const wchar_t* ioDllDriverNotUsable;
-    const wchar_t* pawnIoMissing;
-    // PawnIO's library there but not loadable: by the 64-bit program, and by the 32-bit one
-    // (PawnIO's library is 64-bit).
-    const wchar_t* pawnIoNotLoadable;
-    const wchar_t* pawnIoNotLoadableBy32Bit;
-    const wchar_t* pawnIoFunctionMissing;
-    const wchar_t* pawnIoDriverNotUsable;
-    const wchar_t* pawnIoNotElevated;
-    const wchar_t* pawnIoModuleMissing;
-    const wchar_t* pawnIoModuleRefused;
+    WayTexts ioDll;
+    WayTexts pawnIo;
 };
 
 struct Language {

@@ -7,37 +7,34 @@ namespace {
 constexpr wchar_t kCaption[] = L"Glint Controls";
 constexpr std::wstring_view kBitsMark = L"{bits}";
 
-const wchar_t* IoDllText(PortAccessFailure failure, const language::StartFailureTexts& texts) {
+const wchar_t* TextOf(PortAccessFailure failure, const language::WayTexts& texts, int programBits) {
+    const wchar_t* text = nullptr;
     switch (failure) {
+    case PortAccessFailure::None:
+    case PortAccessFailure::DriverNotUsable:
+        break;
     case PortAccessFailure::LibraryMissing:
-        return texts.ioDllMissing;
+        text = texts.libraryMissing;
+        break;
     case PortAccessFailure::LibraryNotLoadable:
-        return texts.ioDllNotLoadable;
+        text = programBits == 32 && texts.libraryNotLoadableBy32Bit != nullptr
+                   ? texts.libraryNotLoadableBy32Bit
+                   : texts.libraryNotLoadable;
+        break;
     case PortAccessFailure::FunctionMissing:
-        return texts.ioDllFunctionMissing;
-    default:
-        return texts.ioDllDriverNotUsable;
-    }
-}
-
-const wchar_t* PawnIoText(PortAccessFailure failure, const language::StartFailureTexts& texts,
-                          int programBits) {
-    switch (failure) {
-    case PortAccessFailure::LibraryMissing:
-        return texts.pawnIoMissing;
-    case PortAccessFailure::LibraryNotLoadable:
-        return programBits == 32 ? texts.pawnIoNotLoadableBy32Bit : texts.pawnIoNotLoadable;
-    case PortAccessFailure::FunctionMissing:
-        return texts.pawnIoFunctionMissing;
+        text = texts.functionMissing;
+        break;
     case PortAccessFailure::NotElevated:
-        return texts.pawnIoNotElevated;
+        text = texts.notElevated;
+        break;
     case PortAccessFailure::ModuleMissing:
-        return texts.pawnIoModuleMissing;
+        text = texts.moduleMissing;
+        break;
     case PortAccessFailure::ModuleRefused:
-        return texts.pawnIoModuleRefused;
-    default:
-        return texts.pawnIoDriverNotUsable;
+        text = texts.moduleRefused;
+        break;
     }
+    return text != nullptr ? text : texts.driverNotUsable;
 }
 
 std::wstring WithBits(std::wstring text, int programBits) {
@@ -56,15 +53,12 @@ StartFailureMessage StartFailureMessageFor(std::span<const PortWayFailure> faile
     const language::StartFailureTexts& texts = language::LanguageFor(languageId).startFailure;
     std::wstring text;
     for (const PortWayFailure& failed : failedWays) {
-        const wchar_t* line = nullptr;
-        if (failed.way == PortWay::IoDll) {
-            line = IoDllText(failed.failure, texts);
-        } else if (failed.way == PortWay::PawnIo) {
-            line = PawnIoText(failed.failure, texts, programBits);
-        }
-        if (line != nullptr) {
+        const language::WayTexts* way = failed.way == PortWay::IoDll    ? &texts.ioDll
+                                        : failed.way == PortWay::PawnIo ? &texts.pawnIo
+                                                                        : nullptr;
+        if (way != nullptr) {
             text += L"\n\n";
-            text += WithBits(line, programBits);
+            text += WithBits(TextOf(failed.failure, *way, programBits), programBits);
         }
     }
     if (text.empty()) {
