@@ -29,7 +29,7 @@ hold_pid=""
 cleanup() {
   [ -n "$fuzz_pid" ] && kill "$fuzz_pid" 2>/dev/null || true
   [ -n "$hold_pid" ] && kill "$hold_pid" 2>/dev/null || true
-  bench_pawnio_uninstall
+  glint_pawnio_uninstall
   bench_display_down
 }
 trap cleanup EXIT
@@ -92,11 +92,11 @@ for run in $(seq 1 "$CLICK_RUNS"); do
 done
 # The same over the simulated PawnIO, the way where io.dll's driver is blocked.
 glint_exe=$(bench_pawnio_glint_folder clicks_pawnio)
-bench_pawnio_install "$pawnio_folder"
+glint_pawnio_install "$pawnio_folder"
 for run in $(seq 1 "$CLICK_RUNS"); do
   bench_record clicks_pawnio "$run" clicks "$CLICKS" "$glint_exe"
 done
-bench_pawnio_uninstall
+glint_pawnio_uninstall
 
 # 4. Memory.
 glint_exe=$(bench_glint_folder memory)

@@ -7,23 +7,44 @@
 # virtual one nobody could use the window, so it ends the program after the screenshot.
 # The simulated EC's state is $ECSIM_STATE (build/ecsim_state.bin unless set), kept between runs;
 # the ecsim command built here (build/native/bin/ecsim) finds that file by itself.
+# GLINT_PORT_WAY=pawnio runs it over the simulated PawnIO instead, as where io.dll's driver is
+# blocked: from build/win64/run-pawnio (no io.dll, the test module LpcIO.bin beside glint.exe),
+# with the simulated PawnIO made the Wine prefix's PawnIO install for the time of the run.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 bash scripts/setup.sh
 source scripts/wine-env.sh
 
 cmake --preset win64 >/dev/null
-cmake --build --preset win64 --target glint_run_folder >/dev/null
+cmake --build --preset win64 --target glint_run_folder ecsim_pawnio_dll ecsim_pawnio_test_module \
+  >/dev/null
 cmake --preset native >/dev/null
 cmake --build --preset native --target ecsim >/dev/null
 
 glint_wine_up
 trap glint_wine_down EXIT
+run_dir=build/win64/run
+case ${GLINT_PORT_WAY:-io.dll} in
+  io.dll) ;;
+  pawnio)
+    run_dir=build/win64/run-pawnio
+    rm -rf "$run_dir"
+    cp -r build/win64/run "$run_dir"
+    rm "$run_dir/io.dll"
+    cp build/win64/bin/LpcIO.bin "$run_dir/"
+    glint_pawnio_install build/win64/bin/pawnio
+    trap 'glint_pawnio_uninstall; glint_wine_down' EXIT
+    ;;
+  *)
+    echo "GLINT_PORT_WAY is io.dll or pawnio, not $GLINT_PORT_WAY" >&2
+    exit 1
+    ;;
+esac
 
 export ECSIM_STATE=${ECSIM_STATE:-$PWD/build/ecsim_state.bin}
 mkdir -p build/artifacts
 wine_log=build/artifacts/run-wine.log
-glint_wine64 build/win64/run/glint.exe >"$wine_log" 2>&1 &
+glint_wine64 "$run_dir/glint.exe" >"$wine_log" 2>&1 &
 glint_pid=$!
 
 window=""

@@ -107,6 +107,18 @@ glint_wine_cjk_fallback() {
   wineserver -w
 }
 
+# The simulated PawnIO made the prefix's PawnIO install: PawnIO's uninstall entry names the folder
+# of the simulated PawnIOLib.dll, as PawnIO's setup names its own. Usage: glint_pawnio_install
+# FOLDER; glint_pawnio_uninstall takes the entry away.
+glint_pawnio_key='HKLM\SOFTWARE\Microsoft\Windows\CurrentVersion\Uninstall\PawnIO'
+glint_pawnio_install() {
+  glint_wine64 reg add "$glint_pawnio_key" /v InstallLocation /t REG_SZ \
+    /d "$(glint_wine64 winepath -w "$1" | tr -d '\r')" /f >/dev/null 2>&1
+}
+glint_pawnio_uninstall() {
+  glint_wine64 reg delete "$glint_pawnio_key" /f >/dev/null 2>&1 || true
+}
+
 glint_wine_down() {
   wineserver -k >/dev/null 2>&1 || true
   [ -n "${GLINT_XVFB_PID:-}" ] && kill "$GLINT_XVFB_PID" 2>/dev/null || true
