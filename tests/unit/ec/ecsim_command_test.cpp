@@ -122,16 +122,6 @@ TEST(EcsimCommand, PawnIoOpeningCanBeRefusedAndOneOfItsPortOperationsFailed) {
     }
     ASSERT_EQ(rig.Run({"status"}), ecsim::kExitOk);
     EXPECT_NE(rig.out.find("\npawnio not-elevated\npawnio_fail_op 2\n"), std::string::npos);
-    {
-        auto file = ecsim::StateFile::Open(rig.temp.path, ecsim::StateFile::OpenMode::ExistingOnly);
-        ecsim::EcSimState state(*file);
-        // PawnIO's driver is not io.dll's: its flag does not stop PawnIO's port operations.
-        state.SetDriverOpen(false);
-        EXPECT_TRUE(state.PawnIoPortWrite(0x4E, 0x2E));
-        EXPECT_FALSE(state.PawnIoPortRead(0x4E));
-        EXPECT_EQ(state.PawnIoPortRead(0x4E), 0x2E);
-        EXPECT_EQ(state.Trace()->size(), 2u);
-    }
     ASSERT_EQ(rig.Run({"pawnio", "elevated"}), ecsim::kExitOk);
     ASSERT_EQ(rig.Run({"status"}), ecsim::kExitOk);
     EXPECT_NE(rig.out.find("\npawnio elevated\npawnio_fail_op 0\n"), std::string::npos);
