@@ -123,6 +123,7 @@ TEST(EcsimCommand, PawnIoOpeningCanBeRefusedAndOneOfItsPortOperationsFailed) {
     ASSERT_EQ(rig.Run({"status"}), ecsim::kExitOk);
     EXPECT_NE(rig.out.find("\npawnio not-elevated\npawnio_fail_op 2\n"), std::string::npos);
     ASSERT_EQ(rig.Run({"pawnio", "elevated"}), ecsim::kExitOk);
+    ASSERT_EQ(rig.Run({"pawnio", "fail-op", "0"}), ecsim::kExitOk);
     ASSERT_EQ(rig.Run({"status"}), ecsim::kExitOk);
     EXPECT_NE(rig.out.find("\npawnio elevated\npawnio_fail_op 0\n"), std::string::npos);
 }
