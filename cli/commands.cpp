@@ -5,10 +5,10 @@
 #include <thread>
 
 #include "cli/exit_codes.h"
-#include "cli/mode_names.h"
 #include "cli/report.h"
 #include "cli/stop_signal.h"
 #include "ec/ec_registers.h"
+#include "led/led_mode_names.h"
 #include "led/led_mode_write.h"
 #include "led/power_level.h"
 
@@ -22,6 +22,9 @@ constexpr std::chrono::milliseconds kBusRetryPeriod{50};
 // As often as the window program polls.
 constexpr std::chrono::milliseconds kWatchPeriod{500};
 constexpr std::chrono::milliseconds kStopCheckPeriod{50};
+// Firmware may ignore writes right after wake-up: resume writes again for about this long.
+constexpr std::chrono::milliseconds kResumeTrying{5000};
+constexpr std::chrono::milliseconds kResumeRetryPeriod{1000};
 
 // Tries a transaction until it runs or kBusWait has passed.
 template <typename Attempt> bool WhenBusFree(Attempt attempt) {
@@ -35,6 +38,15 @@ template <typename Attempt> bool WhenBusFree(Attempt attempt) {
         }
         std::this_thread::sleep_for(kBusRetryPeriod);
     }
+}
+
+// Waits for the period, or less when a stop is asked for; false then.
+bool WaitUnlessStopped(std::chrono::milliseconds period) {
+    const auto end = std::chrono::steady_clock::now() + period;
+    while (!StopRequested() && std::chrono::steady_clock::now() < end) {
+        std::this_thread::sleep_for(kStopCheckPeriod);
+    }
+    return !StopRequested();
 }
 
 std::uint16_t Register(const EcPort& port, std::int32_t offset) {
@@ -151,15 +163,17 @@ int RunWatch(EcPort& port, const Console& console) {
                 console.out.flush();
             }
         }
-        const auto next = std::chrono::steady_clock::now() + kWatchPeriod;
-        while (!StopRequested() && std::chrono::steady_clock::now() < next) {
-            std::this_thread::sleep_for(kStopCheckPeriod);
-        }
+        WaitUnlessStopped(kWatchPeriod);
     }
     return kExitDone;
 }
 
-int RunMode(EcPort& port, LedMode mode, bool force, const Console& console) {
+namespace {
+
+// The mode write of a click and its read-back, tried again while the EC does not hold the mode,
+// until keepTrying has passed.
+int WriteModeUntilHeld(EcPort& port, LedMode mode, bool force, const Console& console,
+                       std::chrono::milliseconds keepTrying) {
     if (!port.ChipRecognised() && !force) {
         return console.Fail(kExitChipNotRecognised,
                             "the chip identifies as " + ChipText(port) +
@@ -169,17 +183,25 @@ int RunMode(EcPort& port, LedMode mode, bool force, const Console& console) {
     if (!WhenBusFree([&] { return port.WriteStartupByte(); })) {
         return BusBusy(console);
     }
-    std::optional<LedModeReadBack> readBack;
-    if (!WhenBusFree([&] {
-            readBack = WriteLedMode(port, mode);
-            return readBack.has_value();
-        })) {
-        return BusBusy(console);
-    }
     const int wanted = static_cast<int>(mode);
-    // Bit 0 is right when the mode's rule, applied to what was read back, changes nothing.
-    const bool kept = readBack->modeRegister == wanted &&
-                      readBack->controlByte == ControlByteForMode(mode, readBack->controlByte);
+    const auto deadline = std::chrono::steady_clock::now() + keepTrying;
+    std::optional<LedModeReadBack> readBack;
+    bool kept = false;
+    for (;;) {
+        if (!WhenBusFree([&] {
+                readBack = WriteLedMode(port, mode);
+                return readBack.has_value();
+            })) {
+            return BusBusy(console);
+        }
+        // Bit 0 is right when the mode's rule, applied to what was read back, changes nothing.
+        kept = readBack->modeRegister == wanted &&
+               readBack->controlByte == ControlByteForMode(mode, readBack->controlByte);
+        if (kept || std::chrono::steady_clock::now() >= deadline ||
+            !WaitUnlessStopped(kResumeRetryPeriod)) {
+            break;
+        }
+    }
     std::vector<Field> fields = ModeFields(readBack->modeRegister, console.json);
     Append(fields, {{"control_byte", std::to_string(readBack->controlByte),
                      Hex(readBack->controlByte, 2)}});
@@ -189,6 +211,27 @@ int RunMode(EcPort& port, LedMode mode, bool force, const Console& console) {
                             "the EC does not hold " + ModeText(wanted) + " after the write");
     }
     return kExitDone;
+}
+
+} // namespace
+
+int RunMode(EcPort& port, LedMode mode, bool force, const Console& console) {
+    return WriteModeUntilHeld(port, mode, force, console, std::chrono::milliseconds::zero());
+}
+
+int RunResume(EcPort& port, LedMode mode, bool force, const Console& console) {
+    return WriteModeUntilHeld(port, mode, force, console, kResumeTrying);
+}
+
+std::optional<LedMode> ReadLedMode(EcPort& port) {
+    int mode = -1;
+    const std::uint16_t address = Register(port, ec::kModeRegisterOffset);
+    if (!WhenBusFree([&] {
+            return port.Transaction([&](EcBytes& bytes) { mode = bytes.ReadByte(address); });
+        })) {
+        return std::nullopt;
+    }
+    return ModeFromName(ModeName(mode));
 }
 
 } // namespace glintctl

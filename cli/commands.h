@@ -1,5 +1,6 @@
 #pragma once
 
+#include <optional>
 #include <ostream>
 #include <string>
 
@@ -20,11 +21,15 @@ struct Console {
     int Fail(int exitCode, const std::string& message) const;
 };
 
-// Runs status, mode, level or watch on a started port. resume is mode with the kept mode.
+// Runs status, mode, level or watch on a started port.
 int RunStatus(EcPort& port, const Console& console);
 int RunLevel(EcPort& port, const Console& console);
 int RunWatch(EcPort& port, const Console& console);
 // Writes nothing to a chip that is not an IT557x unless forced.
 int RunMode(EcPort& port, LedMode mode, bool force, const Console& console);
+// mode with the kept mode, written again for a few seconds while the EC does not hold it.
+int RunResume(EcPort& port, LedMode mode, bool force, const Console& console);
+// The mode the EC's mode register holds; empty when it holds none or the bus stayed busy.
+std::optional<LedMode> ReadLedMode(EcPort& port);
 
 } // namespace glintctl

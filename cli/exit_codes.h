@@ -10,5 +10,7 @@ inline constexpr int kExitChipNotRecognised = 3;
 inline constexpr int kExitBusBusy = 4;
 // The EC did not hold the mode when it was read back right after the write.
 inline constexpr int kExitNotKept = 5;
+// The Task Scheduler did not take `restore on` or `restore off`.
+inline constexpr int kExitSchedulerFailed = 6;
 
 } // namespace glintctl

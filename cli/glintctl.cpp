@@ -1,23 +1,27 @@
 #include "cli/glintctl.h"
 
 #include <cstdlib>
+#include <filesystem>
+#include <memory>
 #include <optional>
 
 #include "cli/back_end.h"
 #include "cli/commands.h"
 #include "cli/exit_codes.h"
 #include "cli/help_text.h"
-#include "cli/mode_names.h"
 #include "cli/mode_store.h"
+#include "cli/restore.h"
+#include "led/led_mode_names.h"
 
 namespace glintctl {
 
 namespace {
 
 // Where `mode` keeps the mode for `resume`: --state-dir, else $GLINT_STATE_DIR, else beside the
-// simulated EC's state file, else (Linux) /var/lib/glint. A mode set on the simulated EC must
-// never be what the boot unit writes into the real one. Empty where there is none (Windows).
-std::string StateFolder(const Options& options) {
+// simulated EC's state file, else the platform's own folder (/var/lib/glint, on Windows
+// %ProgramData%\Glint). A mode set on the simulated EC must never be what the boot unit writes
+// into the real one.
+std::filesystem::path StateFolder(const Options& options) {
     if (options.stateDir) {
         return *options.stateDir;
     }
@@ -28,11 +32,7 @@ std::string StateFolder(const Options& options) {
     if (options.simState) {
         return *options.simState + ".glint";
     }
-#ifdef _WIN32
-    return {};
-#else
-    return "/var/lib/glint";
-#endif
+    return DefaultKeptFolder();
 }
 
 // The mode a mode or resume command writes; empty when there is nothing to write (result says
@@ -47,14 +47,9 @@ std::optional<LedMode> ModeToWrite(const Options& options, const Console& consol
         }
         return mode;
     }
-    const std::string folder = StateFolder(options);
-    if (folder.empty()) {
-        result = console.Fail(kExitUsage, "resume needs --state-dir or GLINT_STATE_DIR here");
-        return std::nullopt;
-    }
-    const ModeStore::Loaded loaded = ModeStore(folder).Load();
+    const ModeStore::Loaded loaded = ModeStore(StateFolder(options)).Load();
     if (!loaded.error.empty()) {
-        result = console.Fail(kExitUsage, loaded.error);
+        result = console.Fail(kExitUsage, loaded.error + "; nothing was written");
     } else if (!loaded.mode) {
         console.err << "glintctl: no mode was set yet; nothing to write\n";
         if (console.json) {
@@ -65,11 +60,7 @@ std::optional<LedMode> ModeToWrite(const Options& options, const Console& consol
 }
 
 void KeepMode(const Options& options, LedMode mode, const Console& console) {
-    const std::string folder = StateFolder(options);
-    if (folder.empty()) {
-        return;
-    }
-    const std::string failure = ModeStore(folder).Save(mode);
+    const std::string failure = ModeStore(StateFolder(options)).Save(mode);
     if (!failure.empty()) {
         // The mode is set; only a later resume will not know it.
         console.err << "glintctl: warning: the mode is set but not kept for resume: " << failure
@@ -77,37 +68,89 @@ void KeepMode(const Options& options, LedMode mode, const Console& console) {
     }
 }
 
+// The EC's port on the back end the options choose; null, with exitCode set and reported, when
+// it cannot be had.
+std::unique_ptr<EcPort> OpenPort(const Options& options, const Console& console, int& exitCode) {
+    BackEnd backEnd = options.simState ? OpenSimBackEnd(*options.simState) : OpenHardwareBackEnd();
+    if (!backEnd.failure.empty()) {
+        exitCode = console.Fail(kExitNoPortAccess, backEnd.failure);
+        return nullptr;
+    }
+    // Nothing is written until a command that writes has checked the chip.
+    auto port = std::make_unique<EcPort>(std::move(backEnd.ways), std::move(backEnd.busLock),
+                                         EcPort::StartupByte::Deferred);
+    if (!port->ready) {
+        exitCode = console.Fail(kExitNoPortAccess, DescribeStartFailure(port->FailedWays()));
+        return nullptr;
+    }
+    return port;
+}
+
 int RunOnPort(const Options& options, const Console& console) {
     std::optional<LedMode> mode;
+    int result = kExitDone;
     if (options.command == "mode" || options.command == "resume") {
-        int result = kExitDone;
         mode = ModeToWrite(options, console, result);
         if (!mode) {
             return result;
         }
     }
-    const bool simulated = options.simState.has_value();
-    BackEnd backEnd = simulated ? OpenSimBackEnd(*options.simState) : OpenHardwareBackEnd();
-    if (!backEnd.failure.empty()) {
-        return console.Fail(kExitNoPortAccess, backEnd.failure);
-    }
-    // Nothing is written until a command that writes has checked the chip.
-    EcPort port(std::move(backEnd.ways), std::move(backEnd.busLock), EcPort::StartupByte::Deferred);
-    if (!port.ready) {
-        return console.Fail(kExitNoPortAccess, DescribeStartFailure(port.FailedWays()));
+    const std::unique_ptr<EcPort> port = OpenPort(options, console, result);
+    if (!port) {
+        return result;
     }
     if (options.command == "status") {
-        return RunStatus(port, console);
+        return RunStatus(*port, console);
     }
     if (options.command == "level") {
-        return RunLevel(port, console);
+        return RunLevel(*port, console);
     }
     if (options.command == "watch") {
-        return RunWatch(port, console);
+        return RunWatch(*port, console);
     }
-    const int result = RunMode(port, *mode, options.force, console);
-    if (result == kExitDone && options.command == "mode") {
+    if (options.command == "resume") {
+        return RunResume(*port, *mode, options.force, console);
+    }
+    result = RunMode(*port, *mode, options.force, console);
+    if (result == kExitDone) {
         KeepMode(options, *mode, console);
+    }
+    return result;
+}
+
+// Once restoring is on, a mode must be kept for it to write back (and for the window to record
+// its clicks into): when none is, the one the EC holds now.
+void KeepTheEcsModeIfNoneIsKept(const Options& options, const Console& console) {
+    const ModeStore store(StateFolder(options));
+    if (store.Load().mode) {
+        return;
+    }
+    const Console quiet{console.out, console.err, false};
+    int ignored = kExitDone;
+    const std::unique_ptr<EcPort> port = OpenPort(options, quiet, ignored);
+    const std::optional<LedMode> mode =
+        port && port->ChipRecognised() ? ReadLedMode(*port) : std::nullopt;
+    const std::string failure = mode ? store.Save(*mode) : std::string("no mode read from the EC");
+    if (!failure.empty()) {
+        console.err << "glintctl: no mode is kept yet (" << failure
+                    << "): set one with `glintctl mode NAME`\n";
+    }
+}
+
+int RunRestore(const Options& options, const Console& console) {
+    const std::string& action = options.operands.front();
+    if (action == "definition") {
+        return PrintRestoreDefinition(console);
+    }
+    if (action == "status") {
+        return ReportRestore(StateFolder(options), console);
+    }
+    if (action == "off") {
+        return TurnRestoreOff(StateFolder(options), console);
+    }
+    const int result = TurnRestoreOn(console);
+    if (result == kExitDone) {
+        KeepTheEcsModeIfNoneIsKept(options, console);
     }
     return result;
 }
@@ -126,6 +169,9 @@ int RunGlintctl(const std::vector<std::string>& args, std::ostream& out, std::os
     if (options.help) {
         out << HelpText(options.command);
         return kExitDone;
+    }
+    if (options.command == "restore") {
+        return RunRestore(options, console);
     }
     return RunOnPort(options, console);
 }

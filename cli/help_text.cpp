@@ -14,13 +14,16 @@ constexpr std::string_view kGeneral =
     "  level         print the performance level (1, 2 or 3)\n"
     "  watch         print one line per performance-level change until interrupted\n"
     "  resume        write the mode that `glintctl mode` set last again (for the sleep hook)\n"
+    "  restore WHAT  on, off, status or definition: the kept mode written back at start-up and\n"
+    "                after sleep (Windows: a Task Scheduler task; Linux: the package's units)\n"
     "\n"
     "options:\n"
     "  --json            machine-readable output, one JSON object per line\n"
     "  --force           write to a chip that does not identify as IT557x\n"
     "  --sim STATE       use the simulated EC in the state file STATE, not the hardware\n"
     "  --state-dir DIR   where the last mode is kept (default: $GLINT_STATE_DIR, else\n"
-    "                    STATE.glint with --sim, else /var/lib/glint)\n"
+    "                    STATE.glint with --sim, else /var/lib/glint; on Windows\n"
+    "                    %ProgramData%\\Glint)\n"
     "  -h, --help        this text; `glintctl COMMAND --help` for one command\n"
     "\n"
     "exit codes:\n"
@@ -30,7 +33,8 @@ constexpr std::string_view kGeneral =
     "     neither io.dll nor PawnIO usable: the message says what each lacks)\n"
     "  3  the chip does not identify as IT557x; nothing was written (see --force)\n"
     "  4  the bus stayed busy (another tool held it); nothing was written\n"
-    "  5  the EC did not hold the mode when it was read back\n";
+    "  5  the EC did not hold the mode when it was read back\n"
+    "  6  the Task Scheduler did not take the change (restore on or off)\n";
 
 constexpr std::string_view kStatus =
     "usage: glintctl status [--json] [--sim STATE]\n"
@@ -60,9 +64,23 @@ constexpr std::string_view kWatch =
 
 constexpr std::string_view kResume =
     "usage: glintctl resume [--json] [--force] [--state-dir DIR] [--sim STATE]\n"
-    "Writes the mode that `glintctl mode` set last again, as `glintctl mode` writes it. The\n"
-    "sleep hook runs it after wake-up and the boot unit at start. Writes nothing when no mode\n"
-    "was kept yet.\n";
+    "Writes the mode that `glintctl mode` set last again, as `glintctl mode` writes it, and\n"
+    "reads it back; firmware may ignore writes right after wake-up, so it tries again for\n"
+    "about five seconds before it gives up (exit code 5). The sleep hook runs it after\n"
+    "wake-up and the boot unit at start (on Windows the task of `glintctl restore on`).\n"
+    "Writes nothing when no mode was kept yet; a kept-mode file that holds no mode name is\n"
+    "reported and nothing is written (exit code 1).\n";
+
+constexpr std::string_view kRestore =
+    "usage: glintctl restore on|off|status|definition [--json] [--state-dir DIR]\n"
+    "Windows: `on` registers the task \\Glint Controls\\Restore lighting, which runs this\n"
+    "glintctl.exe with `resume` as SYSTEM at start-up and after sleep, hibernation and Modern\n"
+    "Standby, and keeps the mode the EC holds now if none is kept yet (needs an administrator\n"
+    "terminal). From then on the window's clicks are kept too. `off` removes the task and the\n"
+    "kept mode. `status` says whether the task is there, which glintctl.exe it runs, and the\n"
+    "kept mode. `definition` prints the task's definition (XML) that `on` registers.\n"
+    "Linux: the package's boot unit and sleep hook do this; `status` reports them and the\n"
+    "kept mode, and `on`/`off` say which systemctl command turns them on or off.\n";
 
 } // namespace
 
@@ -84,6 +102,9 @@ std::string_view HelpText(std::string_view command) {
     }
     if (command == "resume") {
         return kResume;
+    }
+    if (command == "restore") {
+        return kRestore;
     }
     return {};
 }

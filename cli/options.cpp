@@ -1,5 +1,6 @@
 #include "cli/options.h"
 
+#include <algorithm>
 #include <array>
 #include <string_view>
 
@@ -7,7 +8,9 @@ namespace glintctl {
 
 namespace {
 
-constexpr std::array<std::string_view, 5> kCommands{"status", "mode", "level", "watch", "resume"};
+constexpr std::array<std::string_view, 6> kCommands{"status", "mode",   "level",
+                                                    "watch",  "resume", "restore"};
+constexpr std::array<std::string_view, 4> kRestoreActions{"on", "off", "status", "definition"};
 
 bool IsCommand(const std::string& word) {
     for (std::string_view command : kCommands) {
@@ -74,7 +77,13 @@ ParsedOptions ParseOptions(const std::vector<std::string>& args) {
         error = "no command given";
     } else if (options.command == "mode" && options.operands.size() != 1) {
         error = "mode needs one of auto, on, rainbow, breath, colorloop";
-    } else if (options.command != "mode" && !options.operands.empty()) {
+    } else if (options.command == "restore" &&
+               (options.operands.size() != 1 ||
+                std::find(kRestoreActions.begin(), kRestoreActions.end(),
+                          options.operands.front()) == kRestoreActions.end())) {
+        error = "restore needs one of on, off, status, definition";
+    } else if (options.command != "mode" && options.command != "restore" &&
+               !options.operands.empty()) {
         error = options.command + " takes no operand: " + options.operands.front();
     }
     return parsed;

@@ -3,7 +3,7 @@
 #include <windows.h>
 
 #include "framework/path_text.h"
-#include "ui/wide_text.h"
+#include "framework/wide_text.h"
 
 std::string ExecutablePath(std::size_t firstCapacity) {
     // The wide call: the narrow one gives '?' for characters outside the ANSI code page.

@@ -1,6 +1,6 @@
 #include "ui/skin_images.h"
 
-#include "ui/wide_text.h"
+#include "framework/wide_text.h"
 
 HICON LoadSkinIcon(const std::string& path) {
     return static_cast<HICON>(

@@ -1,6 +1,8 @@
 // glintctl's commands in this process on a simulated EC of each test's own.
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 #include <cstdlib>
 #include <fstream>
 
@@ -132,8 +134,30 @@ TEST(GlintctlMode, ResumeRefusesAKeptFileThatHoldsNoMode) {
     rig.state.ClearTrace();
     const SimRig::Result result = rig.Run({"resume"});
     EXPECT_EQ(result.exitCode, 1);
-    EXPECT_NE(result.err.find("holds no mode name"), std::string::npos) << result.err;
+    EXPECT_NE(result.err.find("holds no mode name; nothing was written"), std::string::npos)
+        << result.err;
     EXPECT_TRUE(rig.EcWrites().empty());
+}
+
+// Firmware may ignore writes right after wake-up.
+TEST(GlintctlMode, ResumeWritesAgainWhileTheEcIgnoresItAndGivesUpWithFiveWhenItNeverHoldsIt) {
+    SimRig rig;
+    ASSERT_EQ(rig.Run({"mode", "breath"}).exitCode, 0);
+    rig.state.Poke(kModeRegister, 0);
+    rig.state.ClearTrace();
+    // The first try's start-up byte, mode and control byte.
+    ASSERT_TRUE(rig.state.SetIgnoredWrites(3));
+    const SimRig::Result later = rig.Run({"resume"});
+    EXPECT_EQ(later.exitCode, 0) << later.err;
+    EXPECT_EQ(rig.Byte(kModeRegister), 3);
+    const std::vector<std::uint16_t> writes = rig.EcWrites();
+    EXPECT_EQ(std::count(writes.begin(), writes.end(), kModeRegister), 2);
+
+    ASSERT_TRUE(rig.state.SetIgnoredWrites(0xFFFFFFFF));
+    rig.state.Poke(kModeRegister, 0);
+    const SimRig::Result never = rig.Run({"resume"});
+    EXPECT_EQ(never.exitCode, 5);
+    EXPECT_NE(never.err.find("does not hold breath (3)"), std::string::npos) << never.err;
 }
 
 TEST(GlintctlChip, AnUnrecognisedChipIsReportedAndWrittenOnlyWhenForced) {

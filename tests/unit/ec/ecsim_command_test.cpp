@@ -64,7 +64,8 @@ TEST(EcsimCommand, StatusShowsTheDefaultState) {
     CommandRig rig;
     ASSERT_EQ(rig.Run({"init"}), ecsim::kExitOk);
     ASSERT_EQ(rig.Run({"status"}), ecsim::kExitOk);
-    EXPECT_EQ(rig.out, "driver open\npawnio elevated\npawnio_fail_op 0\nchip 0x55 0x70\n"
+    EXPECT_EQ(rig.out, "driver open\npawnio elevated\npawnio_fail_op 0\nignore_writes 0\n"
+                       "chip 0x55 0x70\n"
                        "register_base 0xC400\nstartup_byte 0x00\nmode 0x00\ncontrol 0x00\n"
                        "level 0x01\ntrace_entries 0\n");
 }

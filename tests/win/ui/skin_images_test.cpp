@@ -6,8 +6,8 @@
 #include <fstream>
 #include <string>
 
+#include "framework/wide_text.h"
 #include "ui/skin_images.h"
-#include "ui/wide_text.h"
 
 namespace {
 

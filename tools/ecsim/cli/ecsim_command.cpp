@@ -28,6 +28,8 @@ constexpr char kUsage[] =
     "                        as administrator\n"
     "  pawnio fail-op N      make the N-th PawnIO port operation (inb or outb on an allowed\n"
     "                        port) from now fail once, untraced; 0 cancels\n"
+    "  ignore-writes N       make the EC ignore its next N memory writes (traced, not taken),\n"
+    "                        as firmware right after wake-up may; 0 ends it\n"
     "  mode                  print the mode register (register base + 0xFC)\n"
     "  control               print the control byte (register base + 0x22)\n"
     "  peek ADDR             print the EC byte at ADDR\n"
@@ -91,8 +93,9 @@ public:
 
 private:
     static bool IsKnownCommand(const std::string& command) {
-        for (const char* known : {"status", "level", "chip", "driver", "pawnio", "mode", "control",
-                                  "peek", "poke", "inp-high-byte", "trace", "clear-trace"}) {
+        for (const char* known :
+             {"status", "level", "chip", "driver", "pawnio", "ignore-writes", "mode", "control",
+              "peek", "poke", "inp-high-byte", "trace", "clear-trace"}) {
             if (command == known) {
                 return true;
             }
@@ -112,6 +115,9 @@ private:
         }
         if (command == "driver" && Arity(1)) {
             return SetDriver();
+        }
+        if (command == "ignore-writes" && Arity(1)) {
+            return SetIgnoredWrites();
         }
         if (command == "pawnio" && (Arity(1) || Arity(2))) {
             return SetPawnIo();
@@ -249,6 +255,14 @@ private:
         return Usage("pawnio takes 'elevated', 'not-elevated' or 'fail-op N'");
     }
 
+    int SetIgnoredWrites() {
+        const auto writes = ParseNumber(args[1], 0xFFFFFFFF);
+        if (!writes) {
+            return Usage("not a write count: " + args[1]);
+        }
+        return Done(state->SetIgnoredWrites(static_cast<std::uint32_t>(*writes)));
+    }
+
     int Peek() {
         const auto address = ParseNumber(args[1], 0xFFFF);
         if (!address) {
@@ -280,10 +294,12 @@ private:
         const auto trace = state->Trace();
         const auto pawnIoElevated = state->PawnIoElevated();
         const auto pawnIoFailOp = state->PawnIoFailOp();
-        readFailed = readFailed || !pawnIoElevated || !pawnIoFailOp;
+        const auto ignoredWrites = state->IgnoredWrites();
+        readFailed = readFailed || !pawnIoElevated || !pawnIoFailOp || !ignoredWrites;
         out << "driver " << (state->DriverOpen() ? "open" : "closed") << "\n"
             << "pawnio " << (pawnIoElevated.value_or(false) ? "elevated" : "not-elevated") << "\n"
             << "pawnio_fail_op " << pawnIoFailOp.value_or(0) << "\n"
+            << "ignore_writes " << ignoredWrites.value_or(0) << "\n"
             << "chip " << Hex(Byte(ec::kChipIdAddress1), 2) << " "
             << Hex(Byte(ec::kChipIdAddress2), 2) << "\n"
             << "register_base " << Hex(RegisterAddress(0), 4) << "\n"

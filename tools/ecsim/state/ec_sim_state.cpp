@@ -33,7 +33,12 @@ std::vector<std::uint8_t> DefaultImage() {
 void WriteLocked(SharedState& shared, std::uint16_t port, std::uint8_t value) {
     ec::sio::Registers registers = shared.Sio();
     if (const auto ramAddress = ec::sio::ApplyPortWrite(registers, port, value)) {
-        shared.SetRam(*ramAddress, value);
+        // The port traffic happens all the same; the EC only does not take the byte.
+        if (const std::uint32_t ignored = shared.IgnoredWrites(); ignored != 0) {
+            shared.SetIgnoredWrites(ignored - 1);
+        } else {
+            shared.SetRam(*ramAddress, value);
+        }
     }
     shared.SetSio(registers);
     AppendTrace(shared, {NowNs(), CurrentProcessId(), port, value, PortAccess::Write});
@@ -157,6 +162,24 @@ bool EcSimState::SetPawnIoFailOp(std::uint32_t operations) {
     }
     const StateLock hold(*shared);
     shared->SetPawnIoFailCountdown(operations);
+    return true;
+}
+
+std::optional<std::uint32_t> EcSimState::IgnoredWrites() const {
+    const auto shared = Shared();
+    if (!shared) {
+        return std::nullopt;
+    }
+    return shared->IgnoredWrites();
+}
+
+bool EcSimState::SetIgnoredWrites(std::uint32_t writes) {
+    auto shared = Shared();
+    if (!shared) {
+        return false;
+    }
+    const StateLock hold(*shared);
+    shared->SetIgnoredWrites(writes);
     return true;
 }
 

@@ -47,6 +47,12 @@ public:
     std::optional<std::uint32_t> PawnIoFailOp() const;
     bool SetPawnIoFailOp(std::uint32_t operations);
 
+    // Makes the EC ignore its next writes of memory through the ports (traced, not taken), as
+    // firmware may right after wake-up; 0 makes it take them again. Reads as the writes still to
+    // be ignored.
+    std::optional<std::uint32_t> IgnoredWrites() const;
+    bool SetIgnoredWrites(std::uint32_t writes);
+
     std::optional<std::uint8_t> Peek(std::uint16_t address) const;
     bool Poke(std::uint16_t address, std::uint8_t value);
     bool SetDriverOpen(bool open);

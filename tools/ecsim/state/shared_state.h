@@ -43,6 +43,14 @@ public:
         Store<std::uint32_t>(offsetof(Header, pawnioFailCountdown), count);
     }
 
+    // Changed under the StateLock only.
+    std::uint32_t IgnoredWrites() const {
+        return Load<std::uint32_t>(offsetof(Header, ignoredWrites));
+    }
+    void SetIgnoredWrites(std::uint32_t count) {
+        Store<std::uint32_t>(offsetof(Header, ignoredWrites), count);
+    }
+
     std::uint8_t Ram(std::uint16_t address) const {
         return Load<std::uint8_t>(kRamOffset + address);
     }

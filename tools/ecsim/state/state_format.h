@@ -36,7 +36,10 @@ struct Header {
     // PawnIO port operations to go until the one that fails; 0 when none is to fail. Changed
     // under the StateLock only, as the operations count it down.
     std::uint32_t pawnioFailCountdown;
-    std::uint8_t reserved2[24];
+    // EC memory writes still to be ignored, as firmware right after wake-up may ignore them; 0
+    // when none is. Changed under the StateLock only.
+    std::uint32_t ignoredWrites;
+    std::uint8_t reserved2[20];
 };
 static_assert(sizeof(Header) == 64);
 

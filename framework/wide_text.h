@@ -1,8 +1,14 @@
-#include "ui/wide_text.h"
-
+#pragma once
 #include <windows.h>
 
-std::wstring WideFromUtf8(std::string_view text) {
+#include <string>
+#include <string_view>
+
+// The program keeps file paths as UTF-8, which holds every character of a folder name whatever
+// the ANSI code page; they become UTF-16 at the wide file APIs. Header-only, so that the console
+// tools use it too.
+
+inline std::wstring WideFromUtf8(std::string_view text) {
     if (text.empty()) {
         return {};
     }
@@ -13,7 +19,7 @@ std::wstring WideFromUtf8(std::string_view text) {
     return wide;
 }
 
-std::string Utf8FromWide(std::wstring_view text) {
+inline std::string Utf8FromWide(std::wstring_view text) {
     if (text.empty()) {
         return {};
     }

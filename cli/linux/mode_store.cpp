@@ -3,7 +3,7 @@
 #include <fstream>
 #include <system_error>
 
-#include "cli/mode_names.h"
+#include "led/led_mode_names.h"
 
 namespace glintctl {
 
@@ -15,6 +15,7 @@ constexpr std::streamsize kMaxContent = 64;
 } // namespace
 
 ModeStore::Loaded ModeStore::Load() const {
+    const std::filesystem::path file = folder / "mode";
     std::error_code error;
     if (!std::filesystem::exists(file, error)) {
         if (error) {
@@ -29,10 +30,7 @@ ModeStore::Loaded ModeStore::Load() const {
         return {std::nullopt, file.string() + ": cannot be read"};
     }
     content.resize(static_cast<std::size_t>(in.gcount()));
-    while (!content.empty() && (content.back() == '\n' || content.back() == '\r')) {
-        content.pop_back();
-    }
-    const std::optional<LedMode> mode = ModeFromName(content);
+    const std::optional<LedMode> mode = ModeFromKeptText(content);
     if (!mode) {
         return {std::nullopt, file.string() + ": holds no mode name"};
     }
@@ -40,6 +38,7 @@ ModeStore::Loaded ModeStore::Load() const {
 }
 
 std::string ModeStore::Save(LedMode mode) const {
+    const std::filesystem::path file = folder / "mode";
     std::error_code error;
     std::filesystem::create_directories(file.parent_path(), error);
     if (error) {
@@ -49,7 +48,7 @@ std::string ModeStore::Save(LedMode mode) const {
     temporary += ".new";
     {
         std::ofstream out(temporary, std::ios::binary | std::ios::trunc);
-        out << ModeName(static_cast<int>(mode)) << '\n';
+        out << KeptModeText(mode);
         out.flush();
         if (!out) {
             std::filesystem::remove(temporary, error);
@@ -62,6 +61,13 @@ std::string ModeStore::Save(LedMode mode) const {
         return file.string() + ": cannot be replaced";
     }
     return {};
+}
+
+std::string ModeStore::Remove() const {
+    const std::filesystem::path file = folder / "mode";
+    std::error_code error;
+    std::filesystem::remove(file, error);
+    return error ? file.string() + ": " + error.message() : std::string();
 }
 
 } // namespace glintctl

@@ -1,8 +1,6 @@
-#include "cli/mode_names.h"
+#include "led/led_mode_names.h"
 
 #include <array>
-
-namespace glintctl {
 
 namespace {
 
@@ -39,4 +37,13 @@ std::string_view ModeName(int code) {
     return {};
 }
 
-} // namespace glintctl
+std::string KeptModeText(LedMode mode) {
+    return std::string(ModeName(static_cast<int>(mode))) + '\n';
+}
+
+std::optional<LedMode> ModeFromKeptText(std::string_view text) {
+    while (!text.empty() && (text.back() == '\n' || text.back() == '\r')) {
+        text.remove_suffix(1);
+    }
+    return ModeFromName(text);
+}

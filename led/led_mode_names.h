@@ -1,0 +1,19 @@
+#pragma once
+
+#include <optional>
+#include <string>
+#include <string_view>
+
+#include "led/led_mode.h"
+
+// The modes' names as the command line takes them and the kept-mode file holds them: auto, on,
+// rainbow, breath, colorloop.
+std::optional<LedMode> ModeFromName(std::string_view name);
+// Empty for a code that is no mode.
+std::string_view ModeName(int code);
+
+// A kept-mode file's content: the mode's name and a line end.
+std::string KeptModeText(LedMode mode);
+// The mode a kept-mode file's content names (a line end after the name is allowed); empty for
+// anything else, so that a damaged file is never taken for a mode.
+std::optional<LedMode> ModeFromKeptText(std::string_view text);
