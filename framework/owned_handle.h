@@ -41,6 +41,8 @@ using OwnedIcon = OwnedHandle<HICON, &::DestroyIcon>;
 using OwnedCursor = OwnedHandle<HCURSOR, &::DestroyCursor>;
 using OwnedModule = OwnedHandle<HMODULE, &::FreeLibrary>;
 using OwnedRegistryKey = OwnedHandle<HKEY, &::RegCloseKey>;
+// Memory the system hands out with LocalAlloc (a security descriptor made from its text, say).
+using OwnedLocalMemory = OwnedHandle<HLOCAL, &::LocalFree>;
 // GDI objects (bitmaps, brushes, pens, fonts) and memory contexts, deleted when the owner ends;
 // an object must be out of every context before it goes, so a ScopedSelect ends first.
 template <typename Object> using OwnedGdiObject = OwnedHandle<Object, &::DeleteObject>;

@@ -16,10 +16,6 @@ constexpr wchar_t kFileName[] = L"\\mode";
 constexpr wchar_t kNewFileName[] = L"\\mode.new";
 // Longer than any mode's name: a file this long is not one of ours.
 constexpr DWORD kLongestContent = 64;
-// SYSTEM and administrators change it, users read it; nothing inherited from the parent, whose
-// rights let every user create files in it.
-constexpr wchar_t kFolderRights[] = L"D:P(A;OICI;FA;;;SY)(A;OICI;FA;;;BA)(A;OICI;0x1200a9;;;BU)";
-
 std::string Failed(const std::wstring& path, const char* what) {
     const DWORD error = ::GetLastError();
     return Utf8FromWide(path) + ": " + what + " (Windows error " + std::to_string(error) + ")";
@@ -32,37 +28,36 @@ OwnedKernelHandle OpenFile(const std::wstring& path, DWORD access, DWORD disposi
     return OwnedKernelHandle(file == INVALID_HANDLE_VALUE ? nullptr : file);
 }
 
-// The folder, made or made over with the rights above; empty when it is ready to be written.
+// The folder, made or made over with KeptModeFolderRights; empty when it is ready to be written.
 std::string PrepareFolder(const std::wstring& folder) {
-    PSECURITY_DESCRIPTOR descriptor = nullptr;
-    if (!::ConvertStringSecurityDescriptorToSecurityDescriptorW(kFolderRights, SDDL_REVISION_1,
-                                                                &descriptor, nullptr)) {
+    const OwnedLocalMemory rights = KeptModeFolderRights();
+    BOOL present = FALSE;
+    BOOL defaulted = FALSE;
+    PACL acl = nullptr;
+    if (!rights || !::GetSecurityDescriptorDacl(rights.Get(), &present, &acl, &defaulted)) {
         return Failed(folder, "cannot describe the folder's rights");
     }
-    std::string failure;
-    SECURITY_ATTRIBUTES attributes{sizeof(attributes), descriptor, FALSE};
-    if (!::CreateDirectoryW(folder.c_str(), &attributes)) {
-        const DWORD kind = ::GetFileAttributesW(folder.c_str());
-        BOOL present = FALSE;
-        BOOL defaulted = FALSE;
-        PACL rights = nullptr;
-        if (kind == INVALID_FILE_ATTRIBUTES || (kind & FILE_ATTRIBUTE_DIRECTORY) == 0) {
-            failure = Failed(folder, "cannot be made");
-        } else if ((kind & FILE_ATTRIBUTE_REPARSE_POINT) != 0) {
-            // A link would send the file wherever whoever made it chose.
-            failure = Utf8FromWide(folder) + ": is a link, not a folder; delete it and try again";
-        } else if (!::GetSecurityDescriptorDacl(descriptor, &present, &rights, &defaulted) ||
-                   ::SetNamedSecurityInfoW(const_cast<wchar_t*>(folder.c_str()), SE_FILE_OBJECT,
-                                           DACL_SECURITY_INFORMATION |
-                                               PROTECTED_DACL_SECURITY_INFORMATION,
-                                           nullptr, nullptr, rights, nullptr) != ERROR_SUCCESS) {
-            failure = Utf8FromWide(folder) +
-                      ": its rights cannot be set so that only administrators change it; "
-                      "delete it (as administrator) and try again";
-        }
+    SECURITY_ATTRIBUTES attributes{sizeof(attributes), rights.Get(), FALSE};
+    if (::CreateDirectoryW(folder.c_str(), &attributes)) {
+        return {};
     }
-    ::LocalFree(descriptor);
-    return failure;
+    if (::GetLastError() != ERROR_ALREADY_EXISTS) {
+        return Failed(folder, "cannot be made");
+    }
+    const DWORD kind = ::GetFileAttributesW(folder.c_str());
+    if (kind == INVALID_FILE_ATTRIBUTES || (kind & FILE_ATTRIBUTE_DIRECTORY) == 0 ||
+        (kind & FILE_ATTRIBUTE_REPARSE_POINT) != 0) {
+        // A link would send the file wherever whoever made it chose.
+        return Utf8FromWide(folder) + ": is not a folder of its own; delete it and try again";
+    }
+    if (::SetNamedSecurityInfoW(const_cast<wchar_t*>(folder.c_str()), SE_FILE_OBJECT,
+                                DACL_SECURITY_INFORMATION | PROTECTED_DACL_SECURITY_INFORMATION,
+                                nullptr, nullptr, acl, nullptr) != ERROR_SUCCESS) {
+        return Utf8FromWide(folder) +
+               ": its rights cannot be set so that only administrators change it; delete it (as "
+               "administrator) and try again";
+    }
+    return {};
 }
 
 } // namespace
@@ -130,6 +125,16 @@ std::string WriteKeptMode(const std::wstring& folder, LedMode mode) {
         return failure;
     }
     return {};
+}
+
+OwnedLocalMemory KeptModeFolderRights() {
+    PSECURITY_DESCRIPTOR descriptor = nullptr;
+    if (!::ConvertStringSecurityDescriptorToSecurityDescriptorW(
+            L"D:P(A;OICI;FA;;;SY)(A;OICI;FA;;;BA)(A;OICI;0x1200a9;;;BU)", SDDL_REVISION_1,
+            &descriptor, nullptr)) {
+        return {};
+    }
+    return OwnedLocalMemory(descriptor);
 }
 
 std::string RemoveKeptMode(const std::wstring& folder) {

@@ -3,6 +3,7 @@
 #include <optional>
 #include <string>
 
+#include "framework/owned_handle.h"
 #include "led/led_mode.h"
 
 // The kept mode on Windows: the file "mode" in a folder, by default %ProgramData%\Glint, which
@@ -31,3 +32,8 @@ std::string WriteKeptMode(const std::wstring& folder, LedMode mode);
 
 // Empty when the file is gone (or was never there), else why it stays.
 std::string RemoveKeptMode(const std::wstring& folder);
+
+// The rights the folder is given: SYSTEM and administrators change it, users read it, nothing
+// inherited from the parent (whose rights let every user create files in it). Null when the
+// system cannot make them.
+OwnedLocalMemory KeptModeFolderRights();
