@@ -101,8 +101,10 @@ int ReportRestore(const std::filesystem::path& keptFolder, const Console& consol
         }
         fields.push_back({"task", JsonString(TaskPath()), TaskPath()});
         fields.push_back({"runs", program.empty() ? "null" : JsonString(shown), runs});
-        fields.push_back({"runs_found", FileExists(program) ? "true" : "false",
-                          FileExists(program) ? "yes" : "no"});
+        if (!program.empty()) {
+            const bool found = FileExists(program);
+            fields.push_back({"runs_found", found ? "true" : "false", found ? "yes" : "no"});
+        }
     }
     const ModeStore::Loaded kept = ModeStore(keptFolder).Load();
     const std::string keptName =
