@@ -27,6 +27,13 @@ BackEnd OpenHardwareBackEnd();
 // Set by the test command (GLINT_TEST_RUN), so that no test can reach the real ports.
 bool IsTestRun();
 
+// True in a run that has privileges from its file (setuid, setgid or file capabilities) rather
+// than from its user: it must not take a state folder, a simulated EC or the environment from
+// that user.
+bool PrivilegedByItsFile();
+// The environment variable, or null in such a run.
+const char* TrustedEnvironment(const char* name);
+
 // Why EcPort could not start, way by way, in the user's words.
 std::string DescribeStartFailure(const std::vector<PortWayFailure>& failedWays);
 

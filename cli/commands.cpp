@@ -26,15 +26,20 @@ constexpr std::chrono::milliseconds kStopCheckPeriod{50};
 constexpr std::chrono::milliseconds kResumeTrying{5000};
 constexpr std::chrono::milliseconds kResumeRetryPeriod{1000};
 
-// Tries a transaction until it runs or kBusWait has passed.
-template <typename Attempt> bool WhenBusFree(Attempt attempt) {
+// Tries a transaction until it runs, kBusWait has passed or a stop is asked for; a stop ends the
+// command between two transactions, never in one.
+enum class BusOutcome { Ran, Busy, Stopped };
+template <typename Attempt> BusOutcome WhenBusFree(Attempt attempt) {
     const auto deadline = std::chrono::steady_clock::now() + kBusWait;
     for (;;) {
         if (attempt()) {
-            return true;
+            return BusOutcome::Ran;
+        }
+        if (StopRequested()) {
+            return BusOutcome::Stopped;
         }
         if (std::chrono::steady_clock::now() >= deadline) {
-            return false;
+            return BusOutcome::Busy;
         }
         std::this_thread::sleep_for(kBusRetryPeriod);
     }
@@ -93,9 +98,12 @@ std::vector<Field> LevelFields(int reading) {
              level ? std::to_string(reading) : "none (EC byte " + Hex(reading, 2) + ")"}};
 }
 
-int BusBusy(const Console& console) {
-    return console.Fail(kExitBusBusy, "the EC bus stayed busy (another tool holds it); "
-                                      "nothing was written");
+// How a command ends whose transaction did not run; what says what was not done.
+int NotRun(BusOutcome outcome, const std::string& what, const Console& console) {
+    if (outcome == BusOutcome::Stopped) {
+        return console.Fail(kExitInterrupted, "interrupted; " + what);
+    }
+    return console.Fail(kExitBusBusy, "the EC bus stayed busy (another tool holds it); " + what);
 }
 
 } // namespace
@@ -112,15 +120,15 @@ int RunStatus(EcPort& port, const Console& console) {
     int mode = 0;
     int control = 0;
     int level = 0;
-    const bool ran = WhenBusFree([&] {
+    const BusOutcome outcome = WhenBusFree([&] {
         return port.Transaction([&](EcBytes& bytes) {
             mode = bytes.ReadByte(Register(port, ec::kModeRegisterOffset));
             control = bytes.ReadByte(Register(port, ec::kControlByteOffset));
             level = bytes.ReadByte(Register(port, ec::kPowerLevelOffset));
         });
     });
-    if (!ran) {
-        return console.Fail(kExitBusBusy, "the EC bus stayed busy (another tool holds it)");
+    if (outcome != BusOutcome::Ran) {
+        return NotRun(outcome, "nothing was read", console);
     }
     const std::string way(port.Way() ? PortWayName(*port.Way()) : "none");
     std::vector<Field> fields{
@@ -140,10 +148,10 @@ int RunStatus(EcPort& port, const Console& console) {
 int RunLevel(EcPort& port, const Console& console) {
     int level = 0;
     const std::uint16_t address = Register(port, ec::kPowerLevelOffset);
-    const bool ran = WhenBusFree(
+    const BusOutcome outcome = WhenBusFree(
         [&] { return port.Transaction([&](EcBytes& bytes) { level = bytes.ReadByte(address); }); });
-    if (!ran) {
-        return console.Fail(kExitBusBusy, "the EC bus stayed busy (another tool holds it)");
+    if (outcome != BusOutcome::Ran) {
+        return NotRun(outcome, "nothing was read", console);
     }
     PrintReport(console.out, console.json, LevelFields(level));
     return kExitDone;
@@ -171,40 +179,55 @@ int RunWatch(EcPort& port, const Console& console) {
 namespace {
 
 // The mode write of a click and its read-back, tried again while the EC does not hold the mode,
-// until keepTrying has passed.
+// until keepTrying has passed. Once the EC holds it, keep records it before the bus is let go, so
+// that two runs cannot leave the record and the EC disagreeing.
 int WriteModeUntilHeld(EcPort& port, LedMode mode, bool force, const Console& console,
-                       std::chrono::milliseconds keepTrying) {
+                       std::chrono::milliseconds keepTrying, const KeepMode& keep) {
     if (!port.ChipRecognised() && !force) {
         return console.Fail(kExitChipNotRecognised,
                             "the chip identifies as " + ChipText(port) +
                                 "; nothing was written (--force writes all the same)");
     }
     // The window program writes the start-up byte before any click can reach the EC.
-    if (!WhenBusFree([&] { return port.WriteStartupByte(); })) {
-        return BusBusy(console);
+    BusOutcome outcome = WhenBusFree([&] { return port.WriteStartupByte(); });
+    if (outcome != BusOutcome::Ran) {
+        return NotRun(outcome, "nothing was written", console);
     }
     const int wanted = static_cast<int>(mode);
+    const std::int32_t base = port.RegisterBase();
     const auto deadline = std::chrono::steady_clock::now() + keepTrying;
-    std::optional<LedModeReadBack> readBack;
+    LedModeReadBack readBack;
     bool kept = false;
+    std::string keepFailure;
     for (;;) {
-        if (!WhenBusFree([&] {
-                readBack = WriteLedMode(port, mode);
-                return readBack.has_value();
-            })) {
-            return BusBusy(console);
+        outcome = WhenBusFree([&] {
+            return port.Transaction([&](EcBytes& bytes) {
+                readBack = WriteModeBytesAndReadBack(bytes, base, mode);
+                // Bit 0 is right when the mode's rule, applied to what was read back, changes
+                // nothing.
+                kept = readBack.modeRegister == wanted &&
+                       readBack.controlByte == ControlByteForMode(mode, readBack.controlByte);
+                if (kept && keep) {
+                    keepFailure = keep(mode);
+                }
+            });
+        });
+        if (outcome != BusOutcome::Ran) {
+            return NotRun(outcome, "the mode was not written", console);
         }
-        // Bit 0 is right when the mode's rule, applied to what was read back, changes nothing.
-        kept = readBack->modeRegister == wanted &&
-               readBack->controlByte == ControlByteForMode(mode, readBack->controlByte);
         if (kept || std::chrono::steady_clock::now() >= deadline ||
             !WaitUnlessStopped(kResumeRetryPeriod)) {
             break;
         }
     }
-    std::vector<Field> fields = ModeFields(readBack->modeRegister, console.json);
-    Append(fields, {{"control_byte", std::to_string(readBack->controlByte),
-                     Hex(readBack->controlByte, 2)}});
+    if (!keepFailure.empty()) {
+        // The mode is set; only a later resume will not know it.
+        console.err << "glintctl: warning: the mode is set but not kept for resume: " << keepFailure
+                    << '\n';
+    }
+    std::vector<Field> fields = ModeFields(readBack.modeRegister, console.json);
+    Append(fields,
+           {{"control_byte", std::to_string(readBack.controlByte), Hex(readBack.controlByte, 2)}});
     PrintReport(console.out, console.json, fields);
     if (!kept) {
         return console.Fail(kExitNotKept,
@@ -215,20 +238,20 @@ int WriteModeUntilHeld(EcPort& port, LedMode mode, bool force, const Console& co
 
 } // namespace
 
-int RunMode(EcPort& port, LedMode mode, bool force, const Console& console) {
-    return WriteModeUntilHeld(port, mode, force, console, std::chrono::milliseconds::zero());
+int RunMode(EcPort& port, LedMode mode, bool force, const Console& console, const KeepMode& keep) {
+    return WriteModeUntilHeld(port, mode, force, console, std::chrono::milliseconds::zero(), keep);
 }
 
 int RunResume(EcPort& port, LedMode mode, bool force, const Console& console) {
-    return WriteModeUntilHeld(port, mode, force, console, kResumeTrying);
+    return WriteModeUntilHeld(port, mode, force, console, kResumeTrying, {});
 }
 
 std::optional<LedMode> ReadLedMode(EcPort& port) {
     int mode = -1;
     const std::uint16_t address = Register(port, ec::kModeRegisterOffset);
-    if (!WhenBusFree([&] {
+    if (WhenBusFree([&] {
             return port.Transaction([&](EcBytes& bytes) { mode = bytes.ReadByte(address); });
-        })) {
+        }) != BusOutcome::Ran) {
         return std::nullopt;
     }
     return ModeFromName(ModeName(mode));

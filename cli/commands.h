@@ -1,5 +1,6 @@
 #pragma once
 
+#include <functional>
 #include <optional>
 #include <ostream>
 #include <string>
@@ -25,8 +26,11 @@ struct Console {
 int RunStatus(EcPort& port, const Console& console);
 int RunLevel(EcPort& port, const Console& console);
 int RunWatch(EcPort& port, const Console& console);
-// Writes nothing to a chip that is not an IT557x unless forced.
-int RunMode(EcPort& port, LedMode mode, bool force, const Console& console);
+// Records a mode that the EC holds, for resume; empty, or why it could not.
+using KeepMode = std::function<std::string(LedMode)>;
+// Writes nothing to a chip that is not an IT557x unless forced. keep runs while the bus is still
+// held after the EC took the mode.
+int RunMode(EcPort& port, LedMode mode, bool force, const Console& console, const KeepMode& keep);
 // mode with the kept mode, written again for a few seconds while the EC does not hold it.
 int RunResume(EcPort& port, LedMode mode, bool force, const Console& console);
 // The mode the EC's mode register holds; empty when it holds none or the bus stayed busy.

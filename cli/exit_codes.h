@@ -12,5 +12,7 @@ inline constexpr int kExitBusBusy = 4;
 inline constexpr int kExitNotKept = 5;
 // The Task Scheduler did not take `restore on` or `restore off`.
 inline constexpr int kExitSchedulerFailed = 6;
+// Interrupted (Ctrl+C, SIGTERM, SIGHUP) between two transactions, as a shell counts SIGINT.
+inline constexpr int kExitInterrupted = 130;
 
 } // namespace glintctl

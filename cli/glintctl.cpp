@@ -25,7 +25,7 @@ std::filesystem::path StateFolder(const Options& options) {
     if (options.stateDir) {
         return *options.stateDir;
     }
-    const char* fromEnvironment = std::getenv("GLINT_STATE_DIR");
+    const char* fromEnvironment = TrustedEnvironment("GLINT_STATE_DIR");
     if (fromEnvironment != nullptr && *fromEnvironment != '\0') {
         return fromEnvironment;
     }
@@ -57,15 +57,6 @@ std::optional<LedMode> ModeToWrite(const Options& options, const Console& consol
         }
     }
     return loaded.mode;
-}
-
-void KeepMode(const Options& options, LedMode mode, const Console& console) {
-    const std::string failure = ModeStore(StateFolder(options)).Save(mode);
-    if (!failure.empty()) {
-        // The mode is set; only a later resume will not know it.
-        console.err << "glintctl: warning: the mode is set but not kept for resume: " << failure
-                    << '\n';
-    }
 }
 
 // The EC's port on the back end the options choose; null, with exitCode set and reported, when
@@ -111,11 +102,9 @@ int RunOnPort(const Options& options, const Console& console) {
     if (options.command == "resume") {
         return RunResume(*port, *mode, options.force, console);
     }
-    result = RunMode(*port, *mode, options.force, console);
-    if (result == kExitDone) {
-        KeepMode(options, *mode, console);
-    }
-    return result;
+    const ModeStore store(StateFolder(options));
+    return RunMode(*port, *mode, options.force, console,
+                   [&](LedMode taken) { return store.Save(taken); });
 }
 
 // Once restoring is on, a mode must be kept for it to write back (and for the window to record
@@ -169,6 +158,12 @@ int RunGlintctl(const std::vector<std::string>& args, std::ostream& out, std::os
     if (options.help) {
         out << HelpText(options.command);
         return kExitDone;
+    }
+    // A user who may run a privileged glintctl must not choose the files it writes or the EC it
+    // speaks to.
+    if (PrivilegedByItsFile() && (options.simState || options.stateDir)) {
+        return console.Fail(kExitUsage, "--sim and --state-dir are refused where glintctl has "
+                                        "privileges of its file (setuid or file capabilities)");
     }
     if (options.command == "restore") {
         return RunRestore(options, console);

@@ -17,6 +17,9 @@ extern "C" void OnStopSignal(int) {
 void InstallStopHandlers() {
     std::signal(SIGINT, OnStopSignal);
     std::signal(SIGTERM, OnStopSignal);
+#ifdef SIGHUP
+    std::signal(SIGHUP, OnStopSignal);
+#endif
 }
 
 bool StopRequested() {

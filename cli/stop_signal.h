@@ -2,7 +2,8 @@
 
 namespace glintctl {
 
-// SIGINT and SIGTERM end `watch` at its next poll instead of killing it mid-transaction.
+// SIGINT, SIGTERM and SIGHUP end a command between two transactions (`watch` at its next poll)
+// instead of killing it in the middle of one.
 void InstallStopHandlers();
 bool StopRequested();
 

@@ -15,16 +15,17 @@ void WriteModeBytes(EcBytes& bytes, std::int32_t registerBase, LedMode mode) {
     bytes.WriteByte(controlByte, ControlByteForMode(mode, bytes.ReadByte(controlByte)));
 }
 
+LedModeReadBack WriteModeBytesAndReadBack(EcBytes& bytes, std::int32_t registerBase, LedMode mode) {
+    WriteModeBytes(bytes, registerBase, mode);
+    return {bytes.ReadByte(static_cast<std::uint16_t>(registerBase + ec::kModeRegisterOffset)),
+            bytes.ReadByte(static_cast<std::uint16_t>(registerBase + ec::kControlByteOffset))};
+}
+
 std::optional<LedModeReadBack> WriteLedMode(EcMemory& ec, LedMode mode) {
     const std::int32_t base = ec.RegisterBase();
-    const auto modeRegister = static_cast<std::uint16_t>(base + ec::kModeRegisterOffset);
-    const auto controlByte = static_cast<std::uint16_t>(base + ec::kControlByteOffset);
     LedModeReadBack readBack;
-    const bool ran = ec.Transaction([&](EcBytes& bytes) {
-        WriteModeBytes(bytes, base, mode);
-        readBack.modeRegister = bytes.ReadByte(modeRegister);
-        readBack.controlByte = bytes.ReadByte(controlByte);
-    });
+    const bool ran = ec.Transaction(
+        [&](EcBytes& bytes) { readBack = WriteModeBytesAndReadBack(bytes, base, mode); });
     if (!ran) {
         return std::nullopt;
     }

@@ -21,6 +21,9 @@ struct LedModeReadBack {
     int controlByte = 0;
 };
 
+// WriteModeBytes, then both bytes read back, inside a held section.
+LedModeReadBack WriteModeBytesAndReadBack(EcBytes& bytes, std::int32_t registerBase, LedMode mode);
+
 // Writes the mode exactly as a click on its button does (the mode register, then the control
 // byte read and rewritten), and reads both back, all in one held section. Empty when the section
 // could not be had: then nothing was written.

@@ -2,10 +2,14 @@
 
 #include <fcntl.h>
 #include <sys/file.h>
+#include <sys/stat.h>
 
 #include <cerrno>
 #include <chrono>
+#include <cstring>
 #include <thread>
+
+#include "cli/stop_signal.h"
 
 namespace glintctl {
 
@@ -15,16 +19,27 @@ constexpr std::chrono::milliseconds kRetryPeriod{5};
 
 } // namespace
 
-std::unique_ptr<FileBusLock> FileBusLock::Open(const std::string& path) {
-    // Readable by everyone, so that instances run by other users can open and lock it too.
-    int fd = open(path.c_str(), O_RDONLY | O_CREAT | O_CLOEXEC, 0644);
-    if (fd < 0 && errno == EACCES) {
-        fd = open(path.c_str(), O_RDONLY | O_CLOEXEC);
-    }
+std::unique_ptr<FileBusLock> FileBusLock::Open(const std::string& path, uid_t owner,
+                                               std::string& failure) {
+    // Not through a link, and without blocking on a FIFO planted in its place.
+    const int fd =
+        open(path.c_str(), O_RDONLY | O_CREAT | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC, 0600);
     if (fd < 0) {
+        failure = "cannot open the bus lock " + path + ": " + std::strerror(errno);
         return nullptr;
     }
-    return std::unique_ptr<FileBusLock>(new FileBusLock(ecsim::OsHandle(fd)));
+    ecsim::OsHandle file(fd);
+    struct stat status {};
+    if (fstat(fd, &status) != 0 || !S_ISREG(status.st_mode)) {
+        failure = "the bus lock " + path + " is not a regular file; remove it";
+        return nullptr;
+    }
+    if (status.st_uid != owner) {
+        failure = "the bus lock " + path + " is owned by user " + std::to_string(status.st_uid) +
+                  ", not by user " + std::to_string(owner) + "; remove it";
+        return nullptr;
+    }
+    return std::unique_ptr<FileBusLock>(new FileBusLock(std::move(file)));
 }
 
 bool FileBusLock::Acquire(std::uint32_t waitMs) {
@@ -37,7 +52,7 @@ bool FileBusLock::Acquire(std::uint32_t waitMs) {
         if (errno != EWOULDBLOCK && errno != EINTR) {
             return false;
         }
-        if (std::chrono::steady_clock::now() >= deadline) {
+        if (StopRequested() || std::chrono::steady_clock::now() >= deadline) {
             return false;
         }
         std::this_thread::sleep_for(kRetryPeriod);

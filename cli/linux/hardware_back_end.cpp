@@ -1,3 +1,4 @@
+#include <sys/auxv.h>
 #include <sys/io.h>
 #include <sys/syscall.h>
 #include <unistd.h>
@@ -11,6 +12,7 @@
 
 #include "cli/back_end.h"
 #include "cli/linux/file_bus_lock.h"
+#include "cli/linux/owned_path.h"
 #include "cli/linux/port_permission.h"
 #include "cli/platform_bus_lock.h"
 #include "ec/super_io.h"
@@ -19,8 +21,11 @@ namespace glintctl {
 
 namespace {
 
-// Shared by every glintctl on the machine; /run/lock is there for exactly this.
-constexpr char kBusLockPath[] = "/run/lock/glint-superio.lock";
+// Shared by every glintctl on the machine, in a folder only root may write to (made by the
+// package's tmpfiles.d entry at boot, or here): in a folder that every user may write to, any
+// user could hold the lock for ever or put a FIFO or a link in its place.
+constexpr char kBusLockFolder[] = "/run/glint";
+constexpr char kBusLockPath[] = "/run/glint/glint-superio.lock";
 constexpr char kLockdownPath[] = "/sys/kernel/security/lockdown";
 
 // The two Super-I/O ports, after ioperm granted them; nothing else is reachable.
@@ -71,27 +76,38 @@ BackEnd OpenHardwareBackEnd() {
                 "refusing the real ports while the test command runs (GLINT_TEST_RUN is set); "
                 "use --sim STATE"};
     }
-    std::unique_ptr<FileBusLock> busLock = FileBusLock::Open(kBusLockPath);
-    if (!busLock) {
-        return {{},
-                nullptr,
-                std::string("cannot open the bus lock ") + kBusLockPath + ": " +
-                    std::strerror(errno)};
-    }
     // The index and data port only.
     if (ioperm(ec::sio::kIndexPort, 2, 1) != 0) {
         const int error = errno;
         return {{}, nullptr, DescribeIopermFailure(error, ActiveLockdown(ReadLockdownText()))};
     }
-    std::string dropFailure = DropPrivileges();
-    if (!dropFailure.empty()) {
-        return {{}, nullptr, dropFailure};
+    std::string failure = PrepareOwnedFolder(kBusLockFolder, 0);
+    if (!failure.empty()) {
+        return {{}, nullptr, "the bus lock's folder cannot be used: " + failure};
+    }
+    std::unique_ptr<FileBusLock> busLock = FileBusLock::Open(kBusLockPath, 0, failure);
+    if (!busLock) {
+        return {{}, nullptr, failure};
+    }
+    // Nothing else needs the privileges, and no other file is opened before they go.
+    failure = DropPrivileges();
+    if (!failure.empty()) {
+        return {{}, nullptr, failure};
     }
     return {OnlyWay(PortWay::Ioperm, std::make_unique<LinuxPortIo>()), std::move(busLock), {}};
 }
 
 std::unique_ptr<BusLock> MakeSimBusLock(const std::string& statePath) {
-    return FileBusLock::Open(statePath + ".buslock");
+    std::string ignored;
+    return FileBusLock::Open(statePath + ".buslock", getuid(), ignored);
+}
+
+bool PrivilegedByItsFile() {
+    return getauxval(AT_SECURE) != 0;
+}
+
+const char* TrustedEnvironment(const char* name) {
+    return secure_getenv(name);
 }
 
 } // namespace glintctl

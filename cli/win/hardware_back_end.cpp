@@ -1,3 +1,5 @@
+#include <cstdlib>
+
 #include "cli/back_end.h"
 #include "cli/platform_bus_lock.h"
 #include "ec/platform_ports.h"
@@ -14,6 +16,15 @@ BackEnd OpenHardwareBackEnd() {
                 "use --sim STATE"};
     }
     return {MakePlatformPortWays(), MakePlatformBusLock(), {}};
+}
+
+// Windows gives no program privileges of its file.
+bool PrivilegedByItsFile() {
+    return false;
+}
+
+const char* TrustedEnvironment(const char* name) {
+    return std::getenv(name);
 }
 
 // The window program on the simulated io.dll holds the ISA bus mutex, so glintctl does too.

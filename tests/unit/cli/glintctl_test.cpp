@@ -1,6 +1,8 @@
 // glintctl's commands in this process on a simulated EC of each test's own.
 #include <gtest/gtest.h>
 
+#include <unistd.h>
+
 #include <algorithm>
 
 #include <cstdlib>
@@ -196,7 +198,8 @@ TEST(GlintctlChip, AnUnrecognisedChipIsReportedAndWrittenOnlyWhenForced) {
 TEST(GlintctlBus, ABusHeldByAnotherInstanceEndsWithExitFourAndWritesNothing) {
     SimRig rig;
     rig.state.ClearTrace();
-    auto otherInstance = glintctl::FileBusLock::Open(rig.lockPath);
+    std::string failure;
+    auto otherInstance = glintctl::FileBusLock::Open(rig.lockPath, getuid(), failure);
     ASSERT_NE(otherInstance, nullptr);
     ASSERT_TRUE(otherInstance->Acquire(0));
 
