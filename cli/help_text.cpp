@@ -34,7 +34,8 @@ constexpr std::string_view kGeneral =
     "  3  the chip does not identify as IT557x; nothing was written (see --force)\n"
     "  4  the bus stayed busy (another tool held it); nothing was written\n"
     "  5  the EC did not hold the mode when it was read back\n"
-    "  6  the Task Scheduler did not take the change (restore on or off)\n";
+    "  6  the Task Scheduler did not take the change (restore on or off)\n"
+    "  130 interrupted (Ctrl+C, SIGTERM, SIGHUP) between two transactions\n";
 
 constexpr std::string_view kStatus =
     "usage: glintctl status [--json] [--sim STATE]\n"
@@ -60,7 +61,7 @@ constexpr std::string_view kLevel =
 constexpr std::string_view kWatch =
     "usage: glintctl watch [--json] [--sim STATE]\n"
     "Reads the performance level every 500 ms and prints one line each time it changes (the\n"
-    "first line is the level at start) until interrupted (Ctrl+C, SIGTERM); then exits 0.\n";
+    "first line is the level at start) until interrupted (Ctrl+C, SIGTERM, SIGHUP); then exits 0.\n";
 
 constexpr std::string_view kResume =
     "usage: glintctl resume [--json] [--force] [--state-dir DIR] [--sim STATE]\n"
