@@ -36,4 +36,13 @@ int RunResume(EcPort& port, LedMode mode, bool force, const Console& console);
 // The mode the EC's mode register holds; empty when it holds none or the bus stayed busy.
 std::optional<LedMode> ReadLedMode(EcPort& port);
 
+// The commands as the command line runs them, on the back end and state folder its options
+// choose (cli/glintctl.cpp); each returns the exit code.
+int StatusCommand(const Options& options, const Console& console);
+int ModeCommand(const Options& options, const Console& console);
+int LevelCommand(const Options& options, const Console& console);
+int WatchCommand(const Options& options, const Console& console);
+int ResumeCommand(const Options& options, const Console& console);
+int RestoreCommand(const Options& options, const Console& console);
+
 } // namespace glintctl

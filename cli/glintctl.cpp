@@ -6,6 +6,7 @@
 #include <optional>
 
 #include "cli/back_end.h"
+#include "cli/command_table.h"
 #include "cli/commands.h"
 #include "cli/exit_codes.h"
 #include "cli/help_text.h"
@@ -35,18 +36,11 @@ std::filesystem::path StateFolder(const Options& options) {
     return DefaultKeptFolder();
 }
 
-// The mode a mode or resume command writes; empty when there is nothing to write (result says
-// how the command ends then).
-std::optional<LedMode> ModeToWrite(const Options& options, const Console& console, int& result) {
+// The kept mode that resume writes; empty when there is nothing to write (result says how the
+// command ends then).
+std::optional<LedMode> KeptModeToWrite(const Options& options, const Console& console,
+                                       int& result) {
     result = kExitDone;
-    if (options.command == "mode") {
-        std::optional<LedMode> mode = ModeFromName(options.operands.front());
-        if (!mode) {
-            result = console.Fail(kExitUsage, "unknown mode: " + options.operands.front() +
-                                                  " (auto, on, rainbow, breath, colorloop)");
-        }
-        return mode;
-    }
     const ModeStore::Loaded loaded = ModeStore(StateFolder(options)).Load();
     if (!loaded.error.empty()) {
         result = console.Fail(kExitUsage, loaded.error + "; nothing was written");
@@ -77,34 +71,12 @@ std::unique_ptr<EcPort> OpenPort(const Options& options, const Console& console,
     return port;
 }
 
-int RunOnPort(const Options& options, const Console& console) {
-    std::optional<LedMode> mode;
+// Runs what on the port the options choose, once it is open.
+template <typename OnPort>
+int WithPort(const Options& options, const Console& console, OnPort what) {
     int result = kExitDone;
-    if (options.command == "mode" || options.command == "resume") {
-        mode = ModeToWrite(options, console, result);
-        if (!mode) {
-            return result;
-        }
-    }
     const std::unique_ptr<EcPort> port = OpenPort(options, console, result);
-    if (!port) {
-        return result;
-    }
-    if (options.command == "status") {
-        return RunStatus(*port, console);
-    }
-    if (options.command == "level") {
-        return RunLevel(*port, console);
-    }
-    if (options.command == "watch") {
-        return RunWatch(*port, console);
-    }
-    if (options.command == "resume") {
-        return RunResume(*port, *mode, options.force, console);
-    }
-    const ModeStore store(StateFolder(options));
-    return RunMode(*port, *mode, options.force, console,
-                   [&](LedMode taken) { return store.Save(taken); });
+    return port ? what(*port) : result;
 }
 
 // Once restoring is on, a mode must be kept for it to write back (and for the window to record
@@ -126,7 +98,41 @@ void KeepTheEcsModeIfNoneIsKept(const Options& options, const Console& console) 
     }
 }
 
-int RunRestore(const Options& options, const Console& console) {
+} // namespace
+
+int StatusCommand(const Options& options, const Console& console) {
+    return WithPort(options, console, [&](EcPort& port) { return RunStatus(port, console); });
+}
+
+int LevelCommand(const Options& options, const Console& console) {
+    return WithPort(options, console, [&](EcPort& port) { return RunLevel(port, console); });
+}
+
+int WatchCommand(const Options& options, const Console& console) {
+    return WithPort(options, console, [&](EcPort& port) { return RunWatch(port, console); });
+}
+
+int ModeCommand(const Options& options, const Console& console) {
+    // The parsing took only a mode's name.
+    const LedMode mode = ModeFromName(options.operands.front()).value_or(LedMode::Auto);
+    const ModeStore store(StateFolder(options));
+    return WithPort(options, console, [&](EcPort& port) {
+        return RunMode(port, mode, options.force, console,
+                       [&](LedMode taken) { return store.Save(taken); });
+    });
+}
+
+int ResumeCommand(const Options& options, const Console& console) {
+    int result = kExitDone;
+    const std::optional<LedMode> mode = KeptModeToWrite(options, console, result);
+    if (!mode) {
+        return result;
+    }
+    return WithPort(options, console,
+                    [&](EcPort& port) { return RunResume(port, *mode, options.force, console); });
+}
+
+int RestoreCommand(const Options& options, const Console& console) {
     const std::string& action = options.operands.front();
     if (action == "definition") {
         return PrintRestoreDefinition(console);
@@ -143,8 +149,6 @@ int RunRestore(const Options& options, const Console& console) {
     }
     return result;
 }
-
-} // namespace
 
 int RunGlintctl(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
     const ParsedOptions parsed = ParseOptions(args);
@@ -165,10 +169,7 @@ int RunGlintctl(const std::vector<std::string>& args, std::ostream& out, std::os
         return console.Fail(kExitUsage, "--sim and --state-dir are refused where glintctl has "
                                         "privileges of its file (setuid or file capabilities)");
     }
-    if (options.command == "restore") {
-        return RunRestore(options, console);
-    }
-    return RunOnPort(options, console);
+    return FindCommand(options.command)->run(options, console);
 }
 
 } // namespace glintctl

@@ -1,24 +1,25 @@
 #include "cli/options.h"
 
 #include <algorithm>
-#include <array>
 #include <string_view>
+
+#include "cli/command_table.h"
 
 namespace glintctl {
 
 namespace {
 
-constexpr std::array<std::string_view, 6> kCommands{"status", "mode",   "level",
-                                                    "watch",  "resume", "restore"};
-constexpr std::array<std::string_view, 4> kRestoreActions{"on", "off", "status", "definition"};
-
-bool IsCommand(const std::string& word) {
-    for (std::string_view command : kCommands) {
-        if (word == command) {
-            return true;
-        }
+// What is wrong with a command's operands; empty when nothing is.
+std::string OperandError(const Command& command, const std::vector<std::string>& operands) {
+    const std::string name(command.name);
+    if (command.operand.empty()) {
+        return operands.empty() ? std::string() : name + " takes no operand: " + operands.front();
     }
-    return false;
+    if (operands.size() != 1 || std::find(command.choices.begin(), command.choices.end(),
+                                          operands.front()) == command.choices.end()) {
+        return name + " needs one of " + ListOfWords(command.choices, ", ", ", ");
+    }
+    return {};
 }
 
 // --name VALUE or --name=VALUE; advances index past what it used.
@@ -62,7 +63,7 @@ ParsedOptions ParseOptions(const std::vector<std::string>& args) {
         } else if (!arg.empty() && arg.front() == '-') {
             error = "unknown option: " + arg;
         } else if (options.command.empty()) {
-            if (!IsCommand(arg)) {
+            if (FindCommand(arg) == nullptr) {
                 error = "unknown command: " + arg;
             }
             options.command = arg;
@@ -75,16 +76,8 @@ ParsedOptions ParseOptions(const std::vector<std::string>& args) {
     }
     if (options.command.empty()) {
         error = "no command given";
-    } else if (options.command == "mode" && options.operands.size() != 1) {
-        error = "mode needs one of auto, on, rainbow, breath, colorloop";
-    } else if (options.command == "restore" &&
-               (options.operands.size() != 1 ||
-                std::find(kRestoreActions.begin(), kRestoreActions.end(),
-                          options.operands.front()) == kRestoreActions.end())) {
-        error = "restore needs one of on, off, status, definition";
-    } else if (options.command != "mode" && options.command != "restore" &&
-               !options.operands.empty()) {
-        error = options.command + " takes no operand: " + options.operands.front();
+    } else {
+        error = OperandError(*FindCommand(options.command), options.operands);
     }
     return parsed;
 }

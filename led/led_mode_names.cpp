@@ -1,7 +1,5 @@
 #include "led/led_mode_names.h"
 
-#include <array>
-
 namespace {
 
 struct NamedMode {
@@ -9,13 +7,11 @@ struct NamedMode {
     std::string_view name;
 };
 
-constexpr std::array<NamedMode, 5> kModes{{
-    {LedMode::Auto, "auto"},
-    {LedMode::On, "on"},
-    {LedMode::RainBow, "rainbow"},
-    {LedMode::Breath, "breath"},
+constexpr NamedMode kModes[] = {
+    {LedMode::Auto, "auto"},           {LedMode::On, "on"},
+    {LedMode::RainBow, "rainbow"},     {LedMode::Breath, "breath"},
     {LedMode::ColorLoop, "colorloop"},
-}};
+};
 
 } // namespace
 
@@ -35,6 +31,14 @@ std::string_view ModeName(int code) {
         }
     }
     return {};
+}
+
+std::vector<std::string_view> ModeNames() {
+    std::vector<std::string_view> names;
+    for (const NamedMode& entry : kModes) {
+        names.push_back(entry.name);
+    }
+    return names;
 }
 
 std::string KeptModeText(LedMode mode) {

@@ -3,6 +3,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "led/led_mode.h"
 
@@ -11,6 +12,8 @@
 std::optional<LedMode> ModeFromName(std::string_view name);
 // Empty for a code that is no mode.
 std::string_view ModeName(int code);
+// Every mode's name, in the order of their codes.
+std::vector<std::string_view> ModeNames();
 
 // A kept-mode file's content: the mode's name and a line end.
 std::string KeptModeText(LedMode mode);
