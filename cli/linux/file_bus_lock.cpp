@@ -28,7 +28,7 @@ std::unique_ptr<FileBusLock> FileBusLock::Open(const std::string& path, uid_t ow
         failure = "cannot open the bus lock " + path + ": " + std::strerror(errno);
         return nullptr;
     }
-    ecsim::OsHandle file(fd);
+    OwnedFd file(fd);
     struct stat status {};
     if (fstat(fd, &status) != 0 || !S_ISREG(status.st_mode)) {
         failure = "the bus lock " + path + " is not a regular file; remove it";
@@ -43,7 +43,7 @@ std::unique_ptr<FileBusLock> FileBusLock::Open(const std::string& path, uid_t ow
 }
 
 bool FileBusLock::Acquire(std::uint32_t waitMs) {
-    const auto fd = static_cast<int>(file.Get());
+    const auto fd = file.Get();
     const auto deadline = std::chrono::steady_clock::now() + std::chrono::milliseconds(waitMs);
     for (;;) {
         if (flock(fd, LOCK_EX | LOCK_NB) == 0) {
@@ -60,7 +60,7 @@ bool FileBusLock::Acquire(std::uint32_t waitMs) {
 }
 
 void FileBusLock::Release() {
-    flock(static_cast<int>(file.Get()), LOCK_UN);
+    flock(file.Get(), LOCK_UN);
 }
 
 } // namespace glintctl

@@ -6,7 +6,7 @@
 #include <string>
 
 #include "ec/bus_lock.h"
-#include "tools/ecsim/state/os_handles.h"
+#include "cli/linux/owned_fd.h"
 
 namespace glintctl {
 
@@ -26,9 +26,9 @@ public:
     void Release() override;
 
 private:
-    explicit FileBusLock(ecsim::OsHandle lockFile) : file(std::move(lockFile)) {}
+    explicit FileBusLock(OwnedFd lockFile) : file(std::move(lockFile)) {}
 
-    ecsim::OsHandle file;
+    OwnedFd file;
 };
 
 } // namespace glintctl

@@ -11,7 +11,7 @@
 
 #include "cli/linux/owned_path.h"
 #include "led/led_mode_names.h"
-#include "tools/ecsim/state/os_handles.h"
+#include "cli/linux/owned_fd.h"
 
 namespace glintctl {
 
@@ -46,7 +46,7 @@ bool WriteAll(int fd, const std::string& text) {
 
 ModeStore::Loaded ModeStore::Load() const {
     const std::string file = (folder / "mode").string();
-    const ecsim::OsHandle in(open(file.c_str(), O_RDONLY | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC));
+    const OwnedFd in(open(file.c_str(), O_RDONLY | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC));
     if (!in) {
         if (errno == ENOENT) {
             return {};
@@ -57,7 +57,7 @@ ModeStore::Loaded ModeStore::Load() const {
         return {std::nullopt, "refusing the kept mode: " + problem};
     }
     char content[kMaxContent + 1];
-    const ssize_t read = ::read(static_cast<int>(in.Get()), content, sizeof(content));
+    const ssize_t read = ::read(in.Get(), content, sizeof(content));
     if (read < 0) {
         return {std::nullopt, Failed(file)};
     }
@@ -90,7 +90,7 @@ std::string ModeStore::Save(LedMode mode) const {
     }
     std::string failure;
     {
-        const ecsim::OsHandle out(fd);
+        const OwnedFd out(fd);
         if (fchmod(fd, 0644) != 0 || !WriteAll(fd, KeptModeText(mode)) || fsync(fd) != 0) {
             failure = Failed(temporary);
         }
@@ -103,8 +103,8 @@ std::string ModeStore::Save(LedMode mode) const {
         unlink(temporary.c_str());
         return failure;
     }
-    const ecsim::OsHandle directory(open(dir.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
-    if (!directory || fsync(static_cast<int>(directory.Get())) != 0) {
+    const OwnedFd directory(open(dir.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
+    if (!directory || fsync(directory.Get()) != 0) {
         return Failed(dir);
     }
     return {};
