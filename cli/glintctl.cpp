@@ -12,6 +12,7 @@
 #include "cli/help_text.h"
 #include "cli/mode_store.h"
 #include "cli/restore.h"
+#include "cli/stop_signal.h"
 #include "led/led_mode_names.h"
 
 namespace glintctl {
@@ -61,9 +62,19 @@ std::unique_ptr<EcPort> OpenPort(const Options& options, const Console& console,
         exitCode = console.Fail(kExitNoPortAccess, backEnd.failure);
         return nullptr;
     }
-    // Nothing is written until a command that writes has checked the chip.
-    auto port = std::make_unique<EcPort>(std::move(backEnd.ways), std::move(backEnd.busLock),
-                                         EcPort::StartupByte::Deferred);
+    // Nothing is written until a command that writes has checked the chip. There is no window to
+    // keep alive: a bus that another tool keeps through the start-up wait ends the command, with
+    // nothing read without it.
+    auto port =
+        std::make_unique<EcPort>(std::move(backEnd.ways), std::move(backEnd.busLock),
+                                 EcPort::StartupByte::Deferred, EcPort::BusAtStart::Required);
+    if (port->BusBusyAtStart()) {
+        exitCode = StopRequested()
+                       ? console.Fail(kExitInterrupted, "interrupted; nothing was read or written")
+                       : console.Fail(kExitBusBusy, "the EC bus stayed busy (another tool holds "
+                                                    "it); nothing was read or written");
+        return nullptr;
+    }
     if (!port->ready) {
         exitCode = console.Fail(kExitNoPortAccess, DescribeStartFailure(port->FailedWays()));
         return nullptr;
