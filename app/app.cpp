@@ -29,9 +29,15 @@ BOOL CZUQ_RGB_LED_ToolApp::InitInstance() {
     AfxEnableControlContainer();
     SetRegistryKey("Local AppWizard-Generated Applications");
 
-    // Before any port is touched: a second copy only shows the first.
-    if (!oneCopy.Claim()) {
+    // Before any port is touched: a second copy only shows the first, or says where it runs.
+    switch (oneCopy.Claim()) {
+    case OneCopyStart::Run:
+        break;
+    case OneCopyStart::BringRunningCopyForward:
         BringRunningCopyForward();
+        return FALSE;
+    case OneCopyStart::RunsInAnotherSession:
+        ShowRunsInAnotherSession(::GetSystemDefaultLangID());
         return FALSE;
     }
 
@@ -39,6 +45,9 @@ BOOL CZUQ_RGB_LED_ToolApp::InitInstance() {
     // EC.
     CZUQ_RGB_LED_ToolDlg mainWindow;
     if (!mainWindow.EcReady()) {
+        // A copy started while the box is up (run as administrator, as the box may advise) must
+        // run, not find this one and end in silence; this one touches no port from here on.
+        oneCopy.Release();
         ShowStartFailure(mainWindow.FailedPortWays(), ::GetSystemDefaultLangID());
         exitCode = 1;
         return FALSE;

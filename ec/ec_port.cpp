@@ -18,7 +18,8 @@ constexpr int kStartupByteOther = 0x00;
 
 } // namespace
 
-EcPort::EcPort(PortWays ways, std::unique_ptr<BusLock> lock, StartupByte startupByte)
+EcPort::EcPort(PortWays ways, std::unique_ptr<BusLock> lock, StartupByte startupByte,
+               BusAtStart busAtStart)
     : busLock(std::move(lock)) {
     for (PortWayCandidate& candidate : ways) {
         PortAccessFailure failure = candidate.io->Open();
@@ -28,47 +29,128 @@ EcPort::EcPort(PortWays ways, std::unique_ptr<BusLock> lock, StartupByte startup
         if (failure == PortAccessFailure::None) {
             io = std::move(candidate.io);
             ready = true;
-            if (Identify(startupByte)) {
+            const StartOutcome outcome = Start(startupByte, busAtStart);
+            if (outcome == StartOutcome::Started) {
                 way = candidate.way;
                 return;
             }
-            // A way that refuses the identification's reads gives no register base to trust.
             ready = false;
             io.reset();
+            if (outcome == StartOutcome::BusBusy) {
+                // Every way shares the one bus: the next would find it busy too.
+                busBusyAtStart = true;
+                return;
+            }
+            // A way that refuses the identification's reads gives no register base to trust.
             failure = PortAccessFailure::DriverNotUsable;
         }
         failedWays.push_back({candidate.way, failure});
     }
 }
 
-bool EcPort::Identify(StartupByte startupByte) {
-    // A base guessed from reads that did not happen would send every later access to the wrong
-    // EC memory; identifying without the lock only risks this one exchange. So when another
-    // tool keeps the bus past the generous wait, the chip is identified all the same.
+EcPort::StartOutcome EcPort::Start(StartupByte startupByte, BusAtStart busAtStart) {
     const BusHold hold(*busLock, kStartupWaitMs);
+    if (!hold.Held() && busAtStart == BusAtStart::Required) {
+        return StartOutcome::BusBusy;
+    }
     accessRefused = false;
+    startupByteDue = startupByte == StartupByte::AtConstruction;
+    if (hold.Held()) {
+        // No other tool's traffic can come between our accesses: one reading is the chip's.
+        const std::optional<ChipId> id = ReadChipId();
+        if (!id) {
+            return StartOutcome::AccessRefused;
+        }
+        TakeIdentification(*id, Identification::Confirmed);
+        if (startupByteDue) {
+            WriteStartupByteHeld();
+        }
+        return StartOutcome::Started;
+    }
+    // A base guessed from reads that did not happen would send every later access to the wrong
+    // EC memory, so the chip is identified without the bus rather than not at all; the other
+    // tool's traffic may still have reached these reads, so only provisionally.
+    const std::optional<ChipId> id = ReadAgreedChipId();
+    if (accessRefused) {
+        return StartOutcome::AccessRefused;
+    }
+    if (id) {
+        TakeIdentification(*id, Identification::Provisional);
+    }
+    return StartOutcome::Started;
+}
+
+std::optional<EcPort::ChipId> EcPort::ReadChipId() {
     const int id1 = wire.ReadByte(ec::kChipIdAddress1);
     const int id2 = wire.ReadByte(ec::kChipIdAddress2);
     if (accessRefused) {
-        return false;
+        return std::nullopt;
     }
-    chipId1 = static_cast<std::uint8_t>(id1);
-    chipId2 = static_cast<std::uint8_t>(id2);
+    return ChipId{static_cast<std::uint8_t>(id1), static_cast<std::uint8_t>(id2)};
+}
+
+std::optional<EcPort::ChipId> EcPort::ReadAgreedChipId() {
+    std::optional<ChipId> previous = ReadChipId();
+    for (int reading = 2; previous && reading <= kReadingsWithoutTheBus; ++reading) {
+        const std::optional<ChipId> current = ReadChipId();
+        if (current == previous) {
+            return current;
+        }
+        previous = current;
+    }
+    // Readings that never agreed choose no base: the first transaction that gets the bus does.
+    return std::nullopt;
+}
+
+void EcPort::TakeIdentification(ChipId id, Identification how) {
+    chipId1 = id.id1;
+    chipId2 = id.id2;
     registerBase = ec::RegisterBaseForChip(chipId1, chipId2);
-    if (startupByte == StartupByte::AtConstruction) {
-        // An absolute address, not relative to the register base.
-        wire.WriteByte(ec::kStartupByteAddress, StartupByteValue());
-    }
-    return true;
+    identification = how;
+}
+
+void EcPort::WriteStartupByteHeld() {
+    // An absolute address, not relative to the register base.
+    wire.WriteByte(ec::kStartupByteAddress, StartupByteValue());
+    startupByteDue = accessRefused;
 }
 
 int EcPort::StartupByteValue() const {
     return ChipRecognised() ? kStartupByteRecognised : kStartupByteOther;
 }
 
+bool EcPort::StartupPending() const {
+    return ready && (identification != Identification::Confirmed || startupByteDue);
+}
+
+bool EcPort::FinishStartup() {
+    if (StartupPending()) {
+        Transaction([](EcBytes&) {});
+    }
+    return !StartupPending();
+}
+
+bool EcPort::FinishStartupHeld() {
+    bool baseKept = true;
+    if (identification != Identification::Confirmed) {
+        const std::optional<ChipId> id = ReadChipId();
+        if (!id) {
+            return false;
+        }
+        baseKept = identification == Identification::Provisional &&
+                   ec::RegisterBaseForChip(id->id1, id->id2) == registerBase;
+        TakeIdentification(*id, Identification::Confirmed);
+    }
+    if (startupByteDue) {
+        WriteStartupByteHeld();
+    }
+    return baseKept && !accessRefused;
+}
+
 bool EcPort::WriteStartupByte() {
-    const int value = StartupByteValue();
-    return Transaction([&](EcBytes& bytes) { bytes.WriteByte(ec::kStartupByteAddress, value); });
+    // The value follows the chip as the transaction finds it confirmed.
+    return Transaction(
+        [this](EcBytes& bytes) { bytes.WriteByte(ec::kStartupByteAddress, StartupByteValue()); });
 }
 
 void EcPort::WriteSioRegister(std::uint8_t reg, std::uint8_t value) {
@@ -120,6 +202,9 @@ bool EcPort::RunTransaction(TransactionBody body, void* callable) {
         return false;
     }
     accessRefused = false;
+    if (StartupPending() && !FinishStartupHeld()) {
+        return false;
+    }
     body(callable, wire);
     return !accessRefused;
 }

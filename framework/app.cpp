@@ -68,12 +68,20 @@ HINSTANCE AfxGetResourceHandle() {
     return AfxGetInstanceHandle();
 }
 
-int AfxMessageBox(const char* text, UINT type) {
+int AfxMessageBox(const wchar_t* text, UINT type) {
     const HWND owner = theApp != nullptr && theApp->m_pMainWnd != nullptr
                            ? theApp->m_pMainWnd->GetSafeHwnd()
                            : nullptr;
-    const char* caption = theApp != nullptr ? theApp->m_appName.c_str() : nullptr;
-    return ::MessageBoxA(owner, text, caption, type);
+    // The application's name is read through the ANSI API (see ModuleBaseName).
+    std::wstring caption;
+    if (theApp != nullptr && !theApp->m_appName.empty()) {
+        const std::string& name = theApp->m_appName;
+        caption.resize(name.size());
+        caption.resize(static_cast<std::size_t>(
+            ::MultiByteToWideChar(CP_ACP, 0, name.data(), static_cast<int>(name.size()),
+                                  caption.data(), static_cast<int>(caption.size()))));
+    }
+    return ::MessageBoxW(owner, text, theApp != nullptr ? caption.c_str() : nullptr, type);
 }
 
 int AfxWinMain(HINSTANCE instance, HINSTANCE, LPSTR, int) {

@@ -34,7 +34,8 @@ CWinApp* AfxGetApp();
 HINSTANCE AfxGetInstanceHandle();
 HINSTANCE AfxGetResourceHandle();
 // Message box owned by the application's main window, captioned with the application's name.
-int AfxMessageBox(const char* text, UINT type = MB_OK);
+// Wide text, so that a path shows as it is whatever the ANSI code page.
+int AfxMessageBox(const wchar_t* text, UINT type = MB_OK);
 int AfxWinMain(HINSTANCE instance, HINSTANCE previous, LPSTR commandLine, int show);
 // The program's dialogs host no ActiveX controls, so containment needs no set-up.
 inline void AfxEnableControlContainer() {}

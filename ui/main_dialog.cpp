@@ -59,8 +59,8 @@ BEGIN_MESSAGE_MAP(CZUQ_RGB_LED_ToolDlg, CDialog)
 END_MESSAGE_MAP()
 
 CZUQ_RGB_LED_ToolDlg::CZUQ_RGB_LED_ToolDlg()
-    : CDialog(IDD_MAIN, nullptr), tray(*this, languageId), ledModes(ec, *this, *this, skinFolder),
-      powerMonitor(ec, *this, skinFolder) {
+    : CDialog(IDD_MAIN, nullptr), startupRetry({&ec, &secondEc}, *this), tray(*this, languageId),
+      ledModes(ec, *this, *this, skinFolder), powerMonitor(ec, *this, skinFolder) {
     appIcon = ::LoadIconA(AfxGetInstanceHandle(), MAKEINTRESOURCEA(IDR_MAINFRAME));
 }
 
@@ -87,6 +87,7 @@ BOOL CZUQ_RGB_LED_ToolDlg::OnInitDialog() {
     LoadBackground();
     GiveStartupIcons();
     SetTimer(PowerLevelMonitor::kPollTimerId, PowerLevelMonitor::kPollPeriodMs);
+    startupRetry.Start();
     taskbarCreatedMessage = ListenForTaskbarCreated(m_hWnd);
     bringForwardMessage = BringForwardMessage();
     // A program run as administrator would otherwise not hear a second start by the user.
@@ -197,6 +198,7 @@ void CZUQ_RGB_LED_ToolDlg::OnLButtonDown(UINT, POINT point) {
 void CZUQ_RGB_LED_ToolDlg::OnTimer(UINT_PTR id) {
     powerMonitor.OnTimer(id);
     ledModes.OnTimer(id);
+    startupRetry.OnTimer(id);
     Default();
 }
 

@@ -10,6 +10,7 @@
 #include "ec/ec_port.h"
 #include "framework/dialog.h"
 #include "framework/gdi.h"
+#include "led/ec_startup_retry.h"
 #include "led/led_mode_controller.h"
 #include "led/power_level_monitor.h"
 #include "ui/core/tray_controller.h"
@@ -79,8 +80,10 @@ private:
     [[noreturn]] void EndProcess() override;
 
     EcPort ec;
-    // Constructed for its start-up traffic only, like the first; never used afterwards.
+    // Constructed for its start-up traffic only, like the first; never used otherwise.
     EcPort secondEc;
+    // The start-up of both ports, when another tool kept the bus while they were constructed.
+    EcStartupRetry startupRetry;
     HICON appIcon = nullptr; // a shared resource icon: not destroyed
     std::unique_ptr<PowerPopupWindow> popup;
     TrayController tray;

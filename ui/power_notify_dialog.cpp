@@ -2,6 +2,7 @@
 
 #include "framework/app.h"
 #include "framework/dc.h"
+#include "framework/wide_text.h"
 #include "res/resource.h"
 #include "ui/core/popup_placement.h"
 #include "ui/skin_images.h"
@@ -42,10 +43,10 @@ bool LoadPatternBrush(const std::string& path, CBrush& brush, BITMAP* metrics) {
 } // namespace
 
 BEGIN_MESSAGE_MAP(CDlgPwrNotify, CDialog)
-ON_BN_CLICKED(IDC_PWR_TEST, &CDlgPwrNotify::OnTestButton)
-ON_WM_TIMER()
-ON_WM_WINDOWPOSCHANGED()
-ON_WM_CTLCOLOR()
+    ON_BN_CLICKED(IDC_PWR_TEST, &CDlgPwrNotify::OnTestButton)
+    ON_WM_TIMER()
+    ON_WM_WINDOWPOSCHANGED()
+    ON_WM_CTLCOLOR()
 END_MESSAGE_MAP()
 
 CDlgPwrNotify::CDlgPwrNotify(std::string folder) : skinFolder(std::move(folder)) {}
@@ -70,7 +71,7 @@ BOOL CDlgPwrNotify::OnInitDialog() {
     } else {
         // Wide texts, so the Chinese shows whatever the system's ANSI code page.
         ::MessageBoxW(m_hWnd, L"导入背景图失败!", L"提示", MB_OK);
-        AfxMessageBox(bluePath.c_str());
+        AfxMessageBox(WideFromUtf8(bluePath).c_str());
         UseTemplateSize();
     }
     // The other levels fall back to the default background without a word.

@@ -4,28 +4,35 @@
 
 namespace {
 
-constexpr char kMutexName[] = "Global\\Access_ISABUS.HTP.Method";
+constexpr wchar_t kMutexName[] = L"Global\\Access_ISABUS.HTP.Method";
+// All that waiting for the mutex and releasing it needs.
+constexpr DWORD kLockRights = SYNCHRONIZE | MUTEX_MODIFY_STATE;
 
-// Everyone gets full access, as the other tools that share this mutex grant it, so that a
-// process of another user can open it whoever created it first.
-HANDLE CreateSharedMutex() {
+} // namespace
+
+HANDLE CreateMutexOpenToEveryone(const wchar_t* name) {
     PSECURITY_DESCRIPTOR descriptor = nullptr;
-    if (!ConvertStringSecurityDescriptorToSecurityDescriptorA("D:(A;;GA;;;WD)", SDDL_REVISION_1,
+    if (!ConvertStringSecurityDescriptorToSecurityDescriptorW(L"D:(A;;GA;;;WD)", SDDL_REVISION_1,
                                                               &descriptor, nullptr)) {
         return nullptr;
     }
     SECURITY_ATTRIBUTES attributes{sizeof(attributes), descriptor, FALSE};
-    HANDLE mutex = CreateMutexA(&attributes, FALSE, kMutexName);
+    HANDLE mutex = CreateMutexW(&attributes, FALSE, name);
+    const DWORD error = GetLastError();
     LocalFree(descriptor);
+    SetLastError(error);
     return mutex;
 }
 
-} // namespace
-
 IsaBusMutex::IsaBusMutex() {
-    mutex.Reset(OpenMutexA(SYNCHRONIZE | MUTEX_MODIFY_STATE, FALSE, kMutexName));
+    mutex.Reset(OpenMutexW(kLockRights, FALSE, kMutexName));
     if (!mutex) {
-        mutex.Reset(CreateSharedMutex());
+        mutex.Reset(CreateMutexOpenToEveryone(kMutexName));
+    }
+    if (!mutex) {
+        // Another tool created it after our open, with a descriptor that refuses the full access
+        // a create asks for; the rights of a lock it may still grant.
+        mutex.Reset(OpenMutexW(kLockRights, FALSE, kMutexName));
     }
 }
 

@@ -17,3 +17,9 @@ public:
 private:
     OwnedKernelHandle mutex;
 };
+
+// Creates the named mutex, not owned, or opens it when it exists (GetLastError then says
+// ERROR_ALREADY_EXISTS). Created, it grants everyone full access, as the tools that share the bus
+// mutex grant it, so that a process of another user or session can open it whoever made it first.
+// Null when it can be had neither way, with GetLastError saying why.
+HANDLE CreateMutexOpenToEveryone(const wchar_t* name);

@@ -44,6 +44,8 @@ constexpr Language kLanguages[] = {
                 L"modules beside glint.exe.",
             },
         },
+        L"Glint Controls is already running in another session on this computer. Only one "
+        L"copy can run at a time.",
     },
     {
         kChineseSimplified,
@@ -82,6 +84,7 @@ constexpr Language kLanguages[] = {
                 L"所在的文件夹中。",
             },
         },
+        L"Glint Controls 已在这台计算机的另一个会话中运行。同一时间只能运行一个副本。",
     },
 };
 

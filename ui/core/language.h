@@ -42,6 +42,8 @@ struct Language {
     const wchar_t* trayOpenMainUi;
     const wchar_t* trayExit;
     StartFailureTexts startFailure;
+    // A second start while the program runs in another user's session.
+    const wchar_t* runsInAnotherSession;
 };
 
 // Every language; the first is the one for every system language without a row of its own.

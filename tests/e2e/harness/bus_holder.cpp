@@ -13,9 +13,14 @@ std::wstring Wide(const std::string& text) {
 }
 
 std::wstring HolderArguments(const std::string& ready, const std::string& release,
-                             BusHolder::Ending ending) {
-    return L"hold-bus " + Wide(ready) + L" " + Wide(release) +
-           (ending == BusHolder::Ending::Abandon ? L" abandon" : L"");
+                             BusHolder::Ending ending, const std::filesystem::path& trafficState) {
+    std::wstring arguments = L"hold-bus " + Wide(ready) + L" " + Wide(release);
+    if (ending == BusHolder::Ending::Abandon) {
+        arguments += L" abandon";
+    } else if (!trafficState.empty()) {
+        arguments += L" \"" + trafficState.wstring() + L"\"";
+    }
+    return arguments;
 }
 
 } // namespace
@@ -25,10 +30,10 @@ std::string BusHolder::UniqueName(const char* what) {
            "_" + std::to_string(::GetTickCount64());
 }
 
-BusHolder::BusHolder(Ending ending)
+BusHolder::BusHolder(Ending ending, const std::filesystem::path& trafficState)
     : ready(UniqueName("ready")), release(UniqueName("release")),
       holder(ecsim::WindowsPathFromUnix(GLINT_E2E_BUS_HOLDER),
-             HolderArguments(ready.Name(), release.Name(), ending)) {}
+             HolderArguments(ready.Name(), release.Name(), ending, trafficState)) {}
 
 bool BusHolder::Holding() {
     return holder.Started() && ready.WaitSignalled(static_cast<DWORD>(kStartTimeout.count()));

@@ -1,6 +1,7 @@
 #pragma once
 #include <windows.h>
 
+#include <filesystem>
 #include <optional>
 #include <string>
 
@@ -14,7 +15,9 @@ class BusHolder {
 public:
     enum class Ending { Release, Abandon };
 
-    explicit BusHolder(Ending ending);
+    // Given the state file of a simulated EC, the holder reads an EC byte of its own through its
+    // ports all the while it holds the mutex (and then releases it).
+    explicit BusHolder(Ending ending, const std::filesystem::path& trafficState = {});
     BusHolder(const BusHolder&) = delete;
     BusHolder& operator=(const BusHolder&) = delete;
 

@@ -77,21 +77,7 @@ protected:
                 << std::string(reason.begin(), reason.end()) << " not in\n"
                 << std::string(text.begin(), text.end());
         }
-        // The box is kept once it is painted and stays so: mostly its light face, with text.
-        Image previous;
-        WaitUntil([&] {
-            Image box = CaptureWindow(startFailureBox);
-            const auto light =
-                std::count_if(box.pixels.begin(), box.pixels.end(),
-                              [](std::uint32_t pixel) { return Grey(pixel) > 0xC0; });
-            const auto dark = std::count_if(box.pixels.begin(), box.pixels.end(),
-                                            [](std::uint32_t pixel) { return Grey(pixel) < 0x60; });
-            const bool settled = box.pixels == previous.pixels;
-            previous = std::move(box);
-            return settled && light * 2 > static_cast<std::ptrdiff_t>(previous.pixels.size()) &&
-                   dark > 50;
-        });
-        KeepScreenshot(startFailureBox, screenshot);
+        KeepBoxScreenshot(startFailureBox, screenshot);
         EXPECT_TRUE(glint->IsRunning()) << "the box is modal";
         DismissMessageBox(startFailureBox);
         EXPECT_EQ(glint->WaitForExit(), DWORD{1});
@@ -106,6 +92,25 @@ protected:
     // Keeps a picture of the window under build/artifacts for people to look at.
     static void KeepScreenshot(HWND window, const std::string& name) {
         EXPECT_TRUE(SaveBmp(CaptureWindow(window), ArtifactPath(name + ".bmp"))) << name;
+    }
+
+    // KeepScreenshot of a message box, once it is painted and stays so: mostly its light face,
+    // with text.
+    static void KeepBoxScreenshot(HWND box, const std::string& name) {
+        Image previous;
+        WaitUntil([&] {
+            Image shown = CaptureWindow(box);
+            const auto light =
+                std::count_if(shown.pixels.begin(), shown.pixels.end(),
+                              [](std::uint32_t pixel) { return Grey(pixel) > 0xC0; });
+            const auto dark = std::count_if(shown.pixels.begin(), shown.pixels.end(),
+                                            [](std::uint32_t pixel) { return Grey(pixel) < 0x60; });
+            const bool settled = shown.pixels == previous.pixels;
+            previous = std::move(shown);
+            return settled && light * 2 > static_cast<std::ptrdiff_t>(previous.pixels.size()) &&
+                   dark > 50;
+        });
+        KeepScreenshot(box, name);
     }
 
     void TearDown() override { glint.reset(); }

@@ -1,10 +1,13 @@
 // Another tool holds the ISA bus mutex for a few seconds while the user clicks a mode and the
 // power level changes: the window keeps answering, nothing reaches the EC while the bus is held,
 // and once it is free the click's mode and control byte arrive whole; over io.dll and over PawnIO
-// alike.
+// alike. Another tool that holds it, with traffic of its own, through the whole start: the chip's
+// identification made without the bus is confirmed before the first write.
 #include <gtest/gtest.h>
 
 #include <chrono>
+#include <iostream>
+#include <utility>
 #include <vector>
 
 #include "bus_holder.h"
@@ -115,6 +118,42 @@ TEST_P(BusHeld, ClickAndLevelChangeWaitForTheBusWithoutBlockingTheWindow) {
         const HWND popup = FindPopup(*glint);
         return popup != nullptr && ::IsWindowVisible(popup);
     }));
+}
+
+class BusHeldAtStart : public GlintTest {};
+
+TEST_F(BusHeldAtStart, IdentificationAmidTheOtherToolsTrafficIsConfirmedBeforeAnyWrite) {
+    std::unique_ptr<BusHolder> holder;
+    LaunchOptions options;
+    options.prepareEc = [&holder](EcSim& ec) {
+        ASSERT_TRUE(ec.SetControlByte(0xF6));
+        holder = std::make_unique<BusHolder>(BusHolder::Ending::Release, ec.Path());
+        EXPECT_TRUE(holder->Holding());
+    };
+    // The window comes once both EC ports have waited out the bus and identified the chip
+    // without it, amid the other tool's port traffic.
+    ASSERT_NO_FATAL_FAILURE(StartGlint(options));
+    EcSim& ec = glint->Ec();
+    const std::uint64_t freedAt = ecsim::NowNs();
+    const std::optional<DWORD> ending = holder->LetGo();
+    ASSERT_TRUE(ending == DWORD{kBusReleased} || ending == DWORD{kBusReleasedAfterInterleaving});
+    std::cout << "[ info     ] the program's identification "
+              << (ending == DWORD{kBusReleasedAfterInterleaving} ? "did" : "did not")
+              << " come between the other tool's accesses\n";
+
+    const auto writes = [&] {
+        std::vector<std::pair<std::uint16_t, std::uint8_t>> found;
+        for (const ecsim::EcAccess& write : ec.WritesSince(freedAt)) {
+            found.emplace_back(write.address, write.value);
+        }
+        return found;
+    };
+    // Each port's start-up byte, for the chip read under the bus, before anything else.
+    ASSERT_TRUE(WaitUntil([&] { return writes().size() >= 2; }));
+    Click(ControlCenter(mainWindow, IDC_BREATH));
+    EXPECT_TRUE(WaitUntil([&] { return ec.ModeRegister() == 3; }));
+    EXPECT_EQ(writes(), (std::vector<std::pair<std::uint16_t, std::uint8_t>>{
+                            {0x1060, 0x80}, {0x1060, 0x80}, {0xC4FC, 3}, {0xC422, 0xF7}}));
 }
 
 INSTANTIATE_TEST_SUITE_P(

@@ -207,8 +207,10 @@ TEST_F(PopupEndToEnd, WhileTheMainWindowIsInTheTrayTheFirstPopupSitsLower) {
 // A copy of the program whose skin lacks one of the popup's bitmaps.
 class PopupWithoutBitmap : public PopupEndToEnd {
 protected:
-    void StartWithout(const char* missing) {
-        copy = std::make_unique<ProgramCopy>(NewTempFolder("glint_popup"));
+    // In a new folder, or in a folder of the given name inside it.
+    void StartWithout(const char* missing, const std::wstring& subfolder = {}) {
+        const std::filesystem::path folder = NewTempFolder("glint_popup");
+        copy = std::make_unique<ProgramCopy>(subfolder.empty() ? folder : folder / subfolder);
         ASSERT_TRUE(copy->Ready());
         ASSERT_TRUE(copy->CopyIoDll());
         for (const auto& entry :
@@ -252,7 +254,9 @@ TEST_F(PopupWithoutBitmap, NoLevel2BitmapIsSilentAndLevel2ShowsTheDefaultBackgro
 }
 
 TEST_F(PopupWithoutBitmap, NoLevel1BitmapShowsBothMessagesThenAPopupOfTheTemplatesSize) {
-    ASSERT_NO_FATAL_FAILURE(StartWithout(kBlue));
+    // 发光控制: the path in the second message as it is, though code page 1252 cannot spell it.
+    ASSERT_EQ(::GetACP(), 1252u) << "the test needs an English system";
+    ASSERT_NO_FATAL_FAILURE(StartWithout(kBlue, L"\u53D1\u5149\u63A7\u5236"));
     SetLevel(3);
 
     HWND box = nullptr;
@@ -275,6 +279,7 @@ TEST_F(PopupWithoutBitmap, NoLevel1BitmapShowsBothMessagesThenAPopupOfTheTemplat
     }));
     EXPECT_EQ(WindowText(second), L"glint") << "captioned with the application's name";
     EXPECT_EQ(MessageBoxText(second), (copy->SkinFolder(kSkin) / kBlue).wstring());
+    KeepBoxScreenshot(second, "popup_no_blue_path");
     DismissMessageBox(second);
 
     const SIZE templateSize = PopupTemplateSize(copy->Program());

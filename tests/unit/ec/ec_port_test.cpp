@@ -189,20 +189,84 @@ TEST(EcPortBusLock, TimedOutAccessIsSkipped) {
     EXPECT_EQ(port->ReadByte(0xC4FD), 3);
 }
 
-TEST(EcPortBusLock, BusHeldThroughoutTheStartUpWaitIsIdentifiedWithoutTheLock) {
+// A start while another tool keeps the bus: the identification's readings, without it.
+Events BusyStartTraffic(int readings) {
+    Events events{"open", "usable", "lock timed out " + std::to_string(EcPort::kStartupWaitMs)};
+    for (int reading = 0; reading < readings * 2; ++reading) {
+        const Events access = ReadAccess(reading % 2 == 0 ? 0x2000 : 0x2001);
+        events.insert(events.end(), access.begin(), access.end());
+    }
+    return events;
+}
+
+// The first transaction that gets the bus after such a start: the chip read under the bus and
+// the start-up byte, before its own accesses.
+Events Confirming(const Events& ownAccesses = {}) {
+    return Held({ReadAccess(0x2000), ReadAccess(0x2001), WriteAccess(0x1060, 0x80), ownAccesses});
+}
+
+TEST(EcPortBusyStart, IdentifiesFromAgreeingReadingsAndConfirmsInTheFirstHeldTransaction) {
     Rig rig;
     rig.lock.available = false;
-    EcPort port = rig.Make({.reads = {0x55, 0x70}});
+    EcPort port = rig.Make({.reads = {0x55, 0x70, 0x55, 0x70, 0x55, 0x70, 0x02, 0x02}});
     EXPECT_TRUE(port.ready);
     EXPECT_EQ(port.registerBase, 0xC400) << "the base comes from reads that happened";
-
-    Events expected{"open", "usable", "lock timed out " + std::to_string(EcPort::kStartupWaitMs)};
-    for (const Events& access :
-         {ReadAccess(0x2000), ReadAccess(0x2001), WriteAccess(0x1060, 0x80)}) {
-        expected.insert(expected.end(), access.begin(), access.end());
-    }
-    EXPECT_EQ(rig.log.events, expected);
+    EXPECT_EQ(rig.log.events, BusyStartTraffic(2)) << "no start-up byte without the bus";
+    EXPECT_TRUE(port.StartupPending());
     EXPECT_GE(EcPort::kStartupWaitMs, 1000u) << "seconds, not a transaction's short wait";
+
+    rig.lock.available = true;
+    rig.log.events.clear();
+    EXPECT_EQ(port.ReadByte(0xC4FD), 2);
+    EXPECT_EQ(rig.log.events, Confirming(ReadAccess(0xC4FD)));
+    EXPECT_FALSE(port.StartupPending()) << "confirmed once";
+}
+
+TEST(EcPortBusyStart, AChangedBaseIsTakenWithTheStartupByteAndTheCallerTriesAgain) {
+    Rig rig;
+    rig.lock.available = false;
+    // Without the bus, both readings met the other tool's traffic alike.
+    EcPort port = rig.Make({.reads = {0x00, 0x00, 0x00, 0x00, 0x55, 0x70}});
+    ASSERT_EQ(port.registerBase, 0x400);
+    rig.lock.available = true;
+    rig.log.events.clear();
+
+    // A click's addresses come from the base it reads first; its body is not run.
+    const auto modeRegister = static_cast<std::uint16_t>(port.RegisterBase() + 0xFC);
+    EXPECT_FALSE(port.Transaction([&](EcBytes& bytes) { bytes.WriteByte(modeRegister, 3); }));
+    EXPECT_EQ(rig.log.events, Confirming());
+    EXPECT_EQ(port.registerBase, 0xC400);
+}
+
+TEST(EcPortBusyStart, DisagreeingReadingsAreReadAgainAFewTimesAndNeverGiveABase) {
+    Rig agreeing;
+    agreeing.lock.available = false;
+    EcPort late = agreeing.Make({.reads = {0x55, 0x70, 0x12, 0x34, 0x55, 0x70, 0x55, 0x70}});
+    EXPECT_EQ(late.registerBase, 0xC400);
+    EXPECT_EQ(agreeing.log.events, BusyStartTraffic(4));
+
+    Rig rig;
+    rig.lock.available = false;
+    EcPort port = rig.Make({.reads = {0x55, 0x70, 0x12, 0x34, 0x55, 0x71, 0x54, 0x70, 0x55, 0x70}});
+    EXPECT_EQ(rig.log.events, BusyStartTraffic(4)) << "a bounded number of readings";
+    EXPECT_TRUE(port.ready);
+    EXPECT_EQ(port.registerBase, 0);
+    rig.lock.available = true;
+    rig.log.events.clear();
+    EXPECT_FALSE(port.Transaction([](EcBytes&) {})) << "it had no base for its addresses";
+    EXPECT_EQ(rig.log.events, Confirming());
+    EXPECT_EQ(port.registerBase, 0xC400);
+}
+
+TEST(EcPortBusyStart, AToolThatRequiresTheBusTouchesNoPortWhileItStaysBusy) {
+    Rig rig;
+    rig.lock.available = false;
+    EcPort port(OnlyWay(PortWay::IoDll, std::make_unique<FakePortIo>(rig.log, FakePortIoConfig{})),
+                std::make_unique<FakeBusLock>(rig.log, rig.lock), EcPort::StartupByte::Deferred,
+                EcPort::BusAtStart::Required);
+    EXPECT_FALSE(port.ready);
+    EXPECT_TRUE(port.BusBusyAtStart());
+    EXPECT_EQ(rig.log.events, BusyStartTraffic(0));
 }
 
 TEST(EcPortTransaction, AllItsAccessesRunUnderOneHold) {

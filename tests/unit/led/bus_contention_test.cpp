@@ -26,7 +26,8 @@ public:
 };
 
 // The identification reads two bytes and writes one; the other tool may want the bus before
-// any of them, or only after.
+// any of them, or only after. Before them all, it keeps the bus through the start-up wait: the
+// chip is identified without it, and the start-up byte waits for a transaction that has it.
 TEST(BusContention, StartUpNeverTakesTheBaseFromASkippedRead) {
     for (int point = 0; point <= 3; ++point) {
         SCOPED_TRACE("other tool wants the bus before access " + std::to_string(point));
@@ -35,10 +36,14 @@ TEST(BusContention, StartUpNeverTakesTheBaseFromASkippedRead) {
             EcRig rig(0x55, static_cast<std::uint8_t>(id2), point);
             EXPECT_TRUE(rig.port->ready);
             EXPECT_EQ(rig.port->registerBase, base);
-            EXPECT_EQ(rig.memory[0x1060], startupByte);
+            EXPECT_EQ(rig.port->StartupPending(), point == 0);
             // One hold for the whole identification, with the long start-up wait.
             ASSERT_EQ(rig.otherTool.waits.size(), 1u);
             EXPECT_EQ(rig.otherTool.waits[0], EcPort::kStartupWaitMs);
+
+            rig.otherTool.LetGo();
+            EXPECT_TRUE(rig.port->FinishStartup());
+            EXPECT_EQ(rig.memory[0x1060], startupByte);
         }
     }
 }

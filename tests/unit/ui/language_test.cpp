@@ -26,7 +26,8 @@ TEST(Languages, EachLanguageHasItsOwnIdAndSkinAndEveryText) {
         EXPECT_TRUE(ids.insert(row.languageId).second);
         EXPECT_TRUE(folders.insert(row.skinFolder).second);
         // The start failure's texts are held to their causes in start_failure_texts_test.
-        for (const wchar_t* text : {row.trayOpenMainUi, row.trayExit, row.startFailure.heading}) {
+        for (const wchar_t* text : {row.trayOpenMainUi, row.trayExit, row.startFailure.heading,
+                                    row.runsInAnotherSession}) {
             ASSERT_NE(text, nullptr);
             EXPECT_NE(std::wstring(text), L"");
         }

@@ -93,16 +93,21 @@ TEST(IsaBusMutex, BusHeldThroughTheStartUpWaitIsIdentifiedWithoutTheMutex) {
     ASSERT_TRUE(holder.Started());
     ASSERT_TRUE(ready.WaitSignalled(30000));
 
+    state.Poke(0x1060, 0xEE);
     const auto start = Clock::now();
     EcPort ec;
     const auto waited = Clock::now() - start;
-    release.Signal();
 
     // The base comes from reads that happened, not from a guess after reads that were skipped.
     EXPECT_EQ(ec.registerBase, 0xC400);
-    EXPECT_EQ(state.Peek(0x1060), 0x80);
     EXPECT_GE(waited, milliseconds{EcPort::kStartupWaitMs * 4 / 5});
+    EXPECT_FALSE(ec.FinishStartup());
+    EXPECT_EQ(state.Peek(0x1060), 0xEE) << "nothing is written without the mutex";
+
+    release.Signal();
     EXPECT_EQ(holder.WaitForExit(), DWORD{kBusReleased});
+    EXPECT_TRUE(ec.FinishStartup());
+    EXPECT_EQ(state.Peek(0x1060), 0x80);
 }
 
 TEST(IsaBusMutex, MutexAbandonedByAnotherProcessIsTakenOver) {

@@ -5,6 +5,8 @@ inline constexpr int kWindowCreated = 42;
 inline constexpr int kWindowFailed = 43;
 inline constexpr int kBusReleased = 44;
 inline constexpr int kBusAbandoned = 45;
+// Released after other port traffic came between the holder's own accesses.
+inline constexpr int kBusReleasedAfterInterleaving = 50;
 // A start without port access, by its reason.
 inline constexpr int kLibraryMissing = 46;
 inline constexpr int kFunctionMissing = 47;

@@ -67,7 +67,7 @@ TEST(Application, AMessageBoxIsCaptionedWithTheNameAndOwnedByTheMainWindow) {
     giveUpAt = ::GetTickCount64() + 10000;
     const UINT_PTR timer = ::SetTimer(nullptr, 0, 50, &LookForMessageBox);
 
-    const int answer = AfxMessageBox("Hello");
+    const int answer = AfxMessageBox(L"Hello");
 
     ::KillTimer(nullptr, timer);
     TheTestApp().m_pMainWnd = nullptr;
