@@ -4,8 +4,10 @@
 #include "led/led_mode_write.h"
 
 LedModeController::LedModeController(EcMemory& ecMemory, ModeButtonView& buttonView,
-                                     TimerHost& timerHost, const std::string& windowSkinFolder)
-    : ec(ecMemory), view(buttonView), timers(timerHost), skinFolder(windowSkinFolder) {}
+                                     TimerHost& timerHost, const std::string& windowSkinFolder,
+                                     ModeRecord* modeRecord)
+    : ec(ecMemory), view(buttonView), timers(timerHost), skinFolder(windowSkinFolder),
+      record(modeRecord) {}
 
 void LedModeController::SelectLedMode(LedMode mode) {
     if (RowOfMode(mode) == kModeButtons.size()) {
@@ -29,6 +31,9 @@ bool LedModeController::TrySelect(LedMode mode) {
     ShowSelection(mode);
     // The mode register holds the mode now: a resume write still waiting has nothing to add.
     resumePending = false;
+    if (record != nullptr) {
+        record->Record(mode);
+    }
     return true;
 }
 

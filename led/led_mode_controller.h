@@ -8,6 +8,7 @@
 #include "ec/ec_memory.h"
 #include "led/led_mode.h"
 #include "led/mode_button_view.h"
+#include "led/mode_record.h"
 #include "led/timer_host.h"
 
 // The logic behind the five mode buttons and the rewrite of the mode after a resume. The buttons
@@ -32,9 +33,10 @@ public:
     using SelectionFlagArray = std::array<std::int32_t, kModeButtons.size()>;
 
     // skinFolder is the main window's skin folder (no trailing backslash), read at each click,
-    // so it may still be empty when the controller is constructed.
+    // so it may still be empty when the controller is constructed. record, when given, is told
+    // each mode a click has written into the EC.
     LedModeController(EcMemory& ec, ModeButtonView& view, TimerHost& timers,
-                      const std::string& skinFolder);
+                      const std::string& skinFolder, ModeRecord* record = nullptr);
 
     // Writes the mode into the EC and, once it is there, records it and shows it on the buttons.
     void SelectLedMode(LedMode mode);
@@ -61,6 +63,7 @@ private:
     ModeButtonView& view;
     TimerHost& timers;
     const std::string& skinFolder;
+    ModeRecord* record;
 
     SelectionFlagArray selectionFlags{};
     // A resume before any click writes nothing: the EC keeps whatever mode it has.

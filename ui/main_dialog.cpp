@@ -60,7 +60,7 @@ END_MESSAGE_MAP()
 
 CZUQ_RGB_LED_ToolDlg::CZUQ_RGB_LED_ToolDlg()
     : CDialog(IDD_MAIN, nullptr), startupRetry({&ec, &secondEc}, *this), tray(*this, languageId),
-      ledModes(ec, *this, *this, skinFolder), powerMonitor(ec, *this, skinFolder) {
+      ledModes(ec, *this, *this, skinFolder, &keptMode), powerMonitor(ec, *this, skinFolder) {
     appIcon = ::LoadIconA(AfxGetInstanceHandle(), MAKEINTRESOURCEA(IDR_MAINFRAME));
 }
 

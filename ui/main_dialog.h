@@ -14,6 +14,7 @@
 #include "led/led_mode_controller.h"
 #include "led/power_level_monitor.h"
 #include "ui/core/tray_controller.h"
+#include "ui/kept_mode_record.h"
 #include "ui/power_popup_window.h"
 #include "widgets/button/skin_button.h"
 
@@ -87,6 +88,7 @@ private:
     HICON appIcon = nullptr; // a shared resource icon: not destroyed
     std::unique_ptr<PowerPopupWindow> popup;
     TrayController tray;
+    KeptModeRecord keptMode;
     CBrush backgroundBrush;
     CSkinButton minButton;
     CSkinButton exitButton;

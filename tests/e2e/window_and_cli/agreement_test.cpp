@@ -6,6 +6,7 @@
 #include "glint_test.h"
 #include "host_exit_codes.h"
 #include "input.h"
+#include "led/win/kept_mode_file.h"
 #include "res/resource.h"
 #include "test_support.h"
 #include "window_find.h"
@@ -64,6 +65,30 @@ TEST_F(GlintAndGlintctl, GlintctlWritesNothingWhileAnotherToolHoldsTheBus) {
 
     EXPECT_EQ(Glintctl(L"mode rainbow", output), 0u) << output;
     EXPECT_EQ(ec.ModeRegister(), 2);
+}
+
+// Restoring on (a mode is kept): a click keeps its mode, and that is what glintctl resume writes
+// back; restoring off (none kept): the window keeps nothing.
+TEST_F(GlintAndGlintctl, AClickIsKeptForResumeOnlyWhileAModeIsKept) {
+    const std::wstring kept = DefaultKeptModeFolder();
+    ASSERT_FALSE(kept.empty());
+    ASSERT_EQ(RemoveKeptMode(kept), "");
+    ASSERT_NO_FATAL_FAILURE(StartGlint());
+    EcSim& ec = glint->Ec();
+    Click(ControlCenter(mainWindow, IDC_BREATH));
+    ASSERT_TRUE(WaitUntil([&] { return ec.ModeRegister() == 3; }));
+    EXPECT_FALSE(KeptModeExists(kept)) << "the window kept a mode without being asked";
+
+    ASSERT_EQ(WriteKeptMode(kept, LedMode::Auto), "");
+    Click(ControlCenter(mainWindow, IDC_RAINBOW));
+    EXPECT_TRUE(WaitUntil([&] { return ReadKeptMode(kept).mode == LedMode::RainBow; }));
+
+    // Sleep left the EC in its own mode.
+    ASSERT_TRUE(ec.Poke(0xC4FC, 0));
+    std::string output;
+    EXPECT_EQ(Glintctl(L"resume", output), 0u) << output;
+    EXPECT_EQ(ec.ModeRegister(), 2);
+    EXPECT_EQ(RemoveKeptMode(kept), "");
 }
 
 } // namespace

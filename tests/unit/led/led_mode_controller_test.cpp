@@ -30,12 +30,18 @@ public:
     std::function<void()> onIcon;
 };
 
+struct RecordedModes final : ModeRecord {
+    void Record(LedMode mode) override { modes.push_back(mode); }
+    std::vector<LedMode> modes;
+};
+
 struct ControllerRig {
     EcMemoryRig ec;
     RecordingView view{ec.log};
     RecordingTimers timers;
     std::string skinFolder;
-    LedModeController controller{ec.traced, view, timers, skinFolder};
+    RecordedModes recorded;
+    LedModeController controller{ec.traced, view, timers, skinFolder, &recorded};
 
     explicit ControllerRig(std::int32_t registerBase = ec::kRecognisedRegisterBase)
         : ec(registerBase) {
@@ -220,6 +226,8 @@ TEST(LedModeRetry, ClickThatFindsTheBusHeldIsRetriedUntilTheBusIsFree) {
     EXPECT_TRUE(rig.ec.log.empty());
     EXPECT_EQ(rig.controller.CurrentMode(), LedMode::Auto);
     EXPECT_EQ(rig.view.icons[ModeButton::Auto], "C:\\Glint\\skin_EN\\06_Auto_1.ico");
+    // Only a mode the EC has is kept for after a restart.
+    EXPECT_EQ(rig.recorded.modes, std::vector<LedMode>{LedMode::Auto});
     // Other timers are not the controller's.
     rig.controller.OnTimer(1);
     rig.controller.OnTimer(2);
@@ -229,6 +237,7 @@ TEST(LedModeRetry, ClickThatFindsTheBusHeldIsRetriedUntilTheBusIsFree) {
     rig.controller.OnTimer(LedModeController::kRetryTimerId);
     EXPECT_EQ(rig.EcEvents(), (Events{"W C4FC 03", "R C422", "W C422 F7"}));
     EXPECT_EQ(rig.controller.CurrentMode(), LedMode::Breath);
+    EXPECT_EQ(rig.recorded.modes, (std::vector<LedMode>{LedMode::Auto, LedMode::Breath}));
     EXPECT_EQ(rig.view.icons[ModeButton::Breath], "C:\\Glint\\skin_EN\\03_Breath_1.ico");
     EXPECT_EQ(rig.view.icons[ModeButton::Auto], "C:\\Glint\\skin_EN\\06_Auto_0.ico");
     EXPECT_FALSE(rig.timers.Running(LedModeController::kRetryTimerId));

@@ -24,6 +24,8 @@ protected:
         // The io.dll beside this copy is the simulated one, so the guard against the real ports
         // that the test command sets is lifted for these runs; GuardOfTheTestCommand sets it.
         SetEnvironmentVariableW(L"GLINT_TEST_RUN", nullptr);
+        // The modes these runs set are kept here, not in the prefix's %ProgramData%\Glint.
+        SetEnvironmentVariableW(L"GLINT_STATE_DIR", (folder / "state").c_str());
     }
 
     void WithIoDll() { ASSERT_TRUE(std::filesystem::copy_file(ECSIM_IO_DLL, folder / "io.dll")); }
