@@ -3,14 +3,18 @@
 
 usage: damage_skin.py GOOD_SKIN_FOLDER DAMAGED_SKIN_FOLDER
 Kinds of damage: truncated, zero-length, wrong format, a huge bitmap (one real and complete,
-one whose header claims far more pixels than the file holds). Files not named here are copied
-unchanged, so that the window still has something to show.
+one whose header claims far more pixels than the file holds). The files come from the skin's
+file list; those without damage are copied unchanged, so that the window still has something
+to show.
 """
 import os
 import random
 import shutil
 import struct
 import sys
+
+sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "tools", "skingen"))
+import skin_list  # noqa: E402  (the skin folder's files, as res/skin_files.txt lists them)
 
 HUGE_WIDTH, HUGE_HEIGHT = 8192, 6144  # 24 bits per pixel: 144 MiB of pixels
 
@@ -49,34 +53,38 @@ def icon_claiming_beyond_file(_data):
     return struct.pack("<HHH", 0, 1, 1) + struct.pack("<BBBBHHII", 48, 48, 0, 0, 1, 32, 1 << 30, 22)
 
 
-DAMAGE = {
-    "01_On_0.ico": truncated,
-    "01_On_1.ico": lambda data: b"",
-    "03_Breath_0.ico": None,  # wrong format: the level-3 popup bitmap under an icon's name
-    "03_Breath_1.ico": lambda data: data[:10],
-    "04_ColorLoop_1.ico": icon_claiming_beyond_file,
-    "05_RainBow_0.ico": lambda data: b"",
-    "06_Exit.ico": lambda data: bytes(random.Random(11).getrandbits(8) for _ in range(len(data))),
-    "Perf_P1_Blue.bmp": lambda data: b"",
-    "Perf_P2_Green.bmp": truncated,
-    "Perf_P3_Red.bmp": claims_huge,
-}
+def bitmap_instead(good):
+    """Wrong format: the good level-3 popup bitmap under an icon's name."""
+    with open(os.path.join(good, skin_list.POPUPS[-1]), "rb") as source:
+        bitmap = source.read()
+    return lambda _data: bitmap
+
+
+def damage_plan(good):
+    """File name -> damage, for the files of the skin list: the mode buttons' icons in the list's
+    order get the icon damages in turn (None keeps one whole), the first window button's icon
+    random bytes, the popup bitmaps one kind each; the rest stays whole."""
+    mode_icon_damage = [truncated, lambda data: b"", bitmap_instead(good), lambda data: data[:10],
+                        None, icon_claiming_beyond_file, lambda data: b""]
+    mode_icons = [name for mode in skin_list.MODES for name in mode.files]
+    plan = {name: damage for name, damage in zip(mode_icons, mode_icon_damage) if damage}
+    plan[skin_list.WINDOW[0].files[0]] = lambda data: bytes(
+        random.Random(11).getrandbits(8) for _ in range(len(data)))
+    popup_damage = [lambda data: b"", truncated, claims_huge]
+    plan.update(zip(skin_list.POPUPS, popup_damage))
+    return plan
 
 
 def main():
     good, damaged = sys.argv[1], sys.argv[2]
     shutil.rmtree(damaged, ignore_errors=True)
     shutil.copytree(good, damaged)
-    for name, damage in DAMAGE.items():
-        target = os.path.join(damaged, name)
-        if damage is None:
-            shutil.copyfile(os.path.join(good, "Perf_P3_Red.bmp"), target)
-            continue
+    for name, damage in damage_plan(good).items():
         with open(os.path.join(good, name), "rb") as source:
             data = source.read()
-        with open(target, "wb") as out:
+        with open(os.path.join(damaged, name), "wb") as out:
             out.write(damage(data))
-    write_huge_bitmap(os.path.join(damaged, "0_BG.bmp"))
+    write_huge_bitmap(os.path.join(damaged, skin_list.BACKGROUND))
     for name in sorted(os.listdir(damaged)):
         print(f"note damaged skin: {name} {os.path.getsize(os.path.join(damaged, name))} bytes")
 

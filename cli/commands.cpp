@@ -8,6 +8,7 @@
 #include "cli/report.h"
 #include "cli/stop_signal.h"
 #include "ec/ec_registers.h"
+#include "framework/hex_text.h"
 #include "led/led_mode_names.h"
 #include "led/led_mode_write.h"
 #include "led/power_level.h"

@@ -44,10 +44,4 @@ std::string JsonString(const std::string& text) {
     return quoted + '"';
 }
 
-std::string Hex(unsigned value, int digits) {
-    char text[16];
-    std::snprintf(text, sizeof(text), "0x%0*X", digits, value);
-    return text;
-}
-
 } // namespace glintctl

@@ -17,6 +17,5 @@ struct Field {
 void PrintReport(std::ostream& out, bool json, const std::vector<Field>& fields);
 
 std::string JsonString(const std::string& text);
-std::string Hex(unsigned value, int digits);
 
 } // namespace glintctl

@@ -25,6 +25,14 @@ inline std::wstring FolderOfPath(std::wstring_view path) {
     return FolderOfPathIn(path);
 }
 
+// A file in a folder given without a trailing backslash: the folder, a backslash, the name.
+inline std::string PathInFolder(std::string_view folder, std::string_view name) {
+    std::string path(folder);
+    path += '\\';
+    path += name;
+    return path;
+}
+
 // Reads a string of unknown length through fill(buffer, capacity), which stores at most capacity
 // characters and returns how many it stored. As with GetModuleFileName, a result equal to the
 // capacity means the string was cut, so the buffer grows and the call is repeated until the whole

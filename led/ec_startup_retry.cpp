@@ -15,18 +15,18 @@ EcPort* EcStartupRetry::NextPending() const {
 void EcStartupRetry::Start() {
     if (NextPending() != nullptr) {
         triesLeft = kRetryAttempts;
-        timers.StartTimer(kRetryTimerId, kRetryPeriodMs);
+        timers.StartTimer(kEcStartupRetryTimer, kRetryPeriodMs);
     }
 }
 
 void EcStartupRetry::OnTimer(std::uintptr_t timerId) {
-    if (timerId != kRetryTimerId) {
+    if (timerId != kEcStartupRetryTimer) {
         return;
     }
     if (EcPort* port = NextPending()) {
         port->FinishStartup();
     }
     if (NextPending() == nullptr || --triesLeft <= 0) {
-        timers.StopTimer(kRetryTimerId);
+        timers.StopTimer(kEcStartupRetryTimer);
     }
 }

@@ -14,8 +14,7 @@
 // click that gets the bus first finishes the start-up of its port on the way.
 class EcStartupRetry {
 public:
-    // The main window's timer for the retries (1 to 3 are the LED logic's other timers).
-    static constexpr std::uintptr_t kRetryTimerId = 4;
+    // The period of kEcStartupRetryTimer, the main window's timer for the retries.
     static constexpr std::uint32_t kRetryPeriodMs = 100;
     // As long as a click is retried: a bus held longer than that is not waited for here.
     static constexpr int kRetryAttempts = 50;

@@ -1,6 +1,7 @@
 #include "led/led_mode_controller.h"
 
 #include "ec/ec_registers.h"
+#include "framework/path_text.h"
 #include "led/led_mode_write.h"
 
 LedModeController::LedModeController(EcMemory& ecMemory, ModeButtonView& buttonView,
@@ -10,7 +11,7 @@ LedModeController::LedModeController(EcMemory& ecMemory, ModeButtonView& buttonV
       record(modeRecord) {}
 
 void LedModeController::SelectLedMode(LedMode mode) {
-    if (RowOfMode(mode) == kModeButtons.size()) {
+    if (RowOfMode(mode) == kModeRowSize) {
         return;
     }
     pendingClick.reset();
@@ -40,15 +41,15 @@ bool LedModeController::TrySelect(LedMode mode) {
 void LedModeController::ShowSelection(LedMode mode) {
     const std::size_t chosen = RowOfMode(mode);
     selectionFlags[chosen] = 1;
-    view.SetButtonIcon(kModeButtons[chosen].button,
-                       skinFolder + SelectedIconFile(kModeButtons[chosen]));
-    for (std::size_t row = 0; row < kModeButtons.size(); ++row) {
+    const skin_files::ButtonIcons& chosenIcons = skin_files::kModeRowIcons[chosen];
+    view.SetButtonIcon(chosenIcons.control, PathInFolder(skinFolder, chosenIcons.selected));
+    for (std::size_t row = 0; row < kModeRowSize; ++row) {
         if (row != chosen) {
-            view.SetButtonIcon(kModeButtons[row].button,
-                               skinFolder + PlainIconFile(kModeButtons[row]));
+            const skin_files::ButtonIcons& icons = skin_files::kModeRowIcons[row];
+            view.SetButtonIcon(icons.control, PathInFolder(skinFolder, icons.plain));
         }
     }
-    for (std::size_t row = 0; row < kModeButtons.size(); ++row) {
+    for (std::size_t row = 0; row < kModeRowSize; ++row) {
         if (row != chosen) {
             selectionFlags[row] = 0;
         }
@@ -75,11 +76,11 @@ bool LedModeController::TryRewriteMode() {
 }
 
 void LedModeController::RetryLater() {
-    timers.StartTimer(kRetryTimerId, kRetryPeriodMs);
+    timers.StartTimer(kModeRetryTimer, kRetryPeriodMs);
 }
 
 void LedModeController::OnTimer(std::uintptr_t timerId) {
-    if (timerId != kRetryTimerId) {
+    if (timerId != kModeRetryTimer) {
         return;
     }
     // One transaction per tick: while the bus is held, one short wait is all the window gives.
@@ -93,6 +94,6 @@ void LedModeController::OnTimer(std::uintptr_t timerId) {
         }
     }
     if (!pendingClick && !resumePending) {
-        timers.StopTimer(kRetryTimerId);
+        timers.StopTimer(kModeRetryTimer);
     }
 }

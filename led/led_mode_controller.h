@@ -6,12 +6,12 @@
 #include <string>
 
 #include "ec/ec_memory.h"
-#include "led/led_mode.h"
 #include "led/mode_button_view.h"
 #include "led/mode_record.h"
+#include "led/mode_row.h"
 #include "led/timer_host.h"
 
-// The logic behind the five mode buttons and the rewrite of the mode after a resume. The buttons
+// The logic behind the mode buttons and the rewrite of the mode after a resume. The buttons
 // show the mode the EC actually received: a click or a resume write that could not get the bus
 // is tried again from a timer for a few seconds rather than lost or waited for.
 class LedModeController {
@@ -21,16 +21,15 @@ public:
     static constexpr std::uint32_t kResumeSuspend = 7;
     static constexpr std::uint32_t kResumeAutomatic = 18;
 
-    // The main window's timer for the retries (1 and 2 are the power-level monitor's).
-    static constexpr std::uintptr_t kRetryTimerId = 3;
+    // The period of kModeRetryTimer, the main window's timer for the retries.
     static constexpr std::uint32_t kRetryPeriodMs = 100;
     // Each try waits up to the EC port's transaction wait as well: about 5 to 7.5 s in all, long
     // enough to outlast another tool's hold of the bus, short enough that a late write is still
     // what the user asked for.
     static constexpr int kRetryAttempts = 50;
 
-    // One selection flag per row of kModeButtons, 1 for the mode shown as selected.
-    using SelectionFlagArray = std::array<std::int32_t, kModeButtons.size()>;
+    // One selection flag per button of the mode row, 1 for the mode shown as selected.
+    using SelectionFlagArray = std::array<std::int32_t, kModeRowSize>;
 
     // skinFolder is the main window's skin folder (no trailing backslash), read at each click,
     // so it may still be empty when the controller is constructed. record, when given, is told

@@ -1,22 +1,7 @@
 #include "led/led_mode_names.h"
 
-namespace {
-
-struct NamedMode {
-    LedMode mode;
-    std::string_view name;
-};
-
-constexpr NamedMode kModes[] = {
-    {LedMode::Auto, "auto"},           {LedMode::On, "on"},
-    {LedMode::RainBow, "rainbow"},     {LedMode::Breath, "breath"},
-    {LedMode::ColorLoop, "colorloop"},
-};
-
-} // namespace
-
 std::optional<LedMode> ModeFromName(std::string_view name) {
-    for (const NamedMode& entry : kModes) {
+    for (const ModeEntry& entry : kModes) {
         if (entry.name == name) {
             return entry.mode;
         }
@@ -25,7 +10,7 @@ std::optional<LedMode> ModeFromName(std::string_view name) {
 }
 
 std::string_view ModeName(int code) {
-    for (const NamedMode& entry : kModes) {
+    for (const ModeEntry& entry : kModes) {
         if (static_cast<int>(entry.mode) == code) {
             return entry.name;
         }
@@ -35,7 +20,7 @@ std::string_view ModeName(int code) {
 
 std::vector<std::string_view> ModeNames() {
     std::vector<std::string_view> names;
-    for (const NamedMode& entry : kModes) {
+    for (const ModeEntry& entry : kModes) {
         names.push_back(entry.name);
     }
     return names;

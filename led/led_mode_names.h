@@ -7,8 +7,7 @@
 
 #include "led/led_mode.h"
 
-// The modes' names as the command line takes them and the kept-mode file holds them: auto, on,
-// rainbow, breath, colorloop.
+// The modes' names (kModes) as the command line takes them and the kept-mode file holds them.
 std::optional<LedMode> ModeFromName(std::string_view name);
 // Empty for a code that is no mode.
 std::string_view ModeName(int code);

@@ -8,10 +8,10 @@ PowerLevelMonitor::PowerLevelMonitor(EcMemory& ecMemory, PowerMonitorHost& windo
     : ec(ecMemory), host(windowHost), skinFolder(windowSkinFolder) {}
 
 void PowerLevelMonitor::OnTimer(std::uintptr_t timerId) {
-    if (timerId == kPollTimerId) {
+    if (timerId == kPowerPollTimer) {
         Poll();
-    } else if (timerId == kHideTimerId) {
-        host.StopTimer(kHideTimerId);
+    } else if (timerId == kPopupHideTimer) {
+        host.StopTimer(kPopupHideTimer);
         if (PowerPopup* popup = host.Popup()) {
             popup->Hide();
         }
@@ -29,7 +29,7 @@ void PowerLevelMonitor::Poll() {
     if (PowerLevelFromReading(reading) && reading != shownLevel) {
         shownLevel = reading;
         ShowPowerPopup();
-        host.StartTimer(kHideTimerId, kHideDelayMs);
+        host.StartTimer(kPopupHideTimer, kHideDelayMs);
     }
 }
 

@@ -9,9 +9,8 @@
 // Polls the EC's performance level and shows the popup when it changes.
 class PowerLevelMonitor {
 public:
-    static constexpr std::uintptr_t kPollTimerId = 1;
+    // The periods of kPowerPollTimer and kPopupHideTimer.
     static constexpr std::uint32_t kPollPeriodMs = 500;
-    static constexpr std::uintptr_t kHideTimerId = 2;
     static constexpr std::uint32_t kHideDelayMs = 3000;
 
     // skinFolder is the main window's skin folder, read when the popup is first created.

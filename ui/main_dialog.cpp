@@ -1,12 +1,10 @@
 #include "ui/main_dialog.h"
 
-#include <iterator>
-#include <utility>
-
 #include "framework/app.h"
 #include "framework/dc.h"
 #include "framework/path_text.h"
 #include "res/resource.h"
+#include "res/skin_files.h"
 #include "ui/about_dialog.h"
 #include "ui/core/key_filter.h"
 #include "ui/core/skin_folder.h"
@@ -19,24 +17,6 @@
 namespace {
 
 constexpr UINT kAboutCommand = 0x0010; // system-menu command of the About entry
-
-constexpr bool ModeButtonIdsMatchTheResources() {
-    constexpr std::pair<ModeButton, int> kResourceIds[] = {
-        {ModeButton::On, IDC_ON},
-        {ModeButton::RainBow, IDC_RAINBOW},
-        {ModeButton::Static, IDC_STATIC_TEST},
-        {ModeButton::Breath, IDC_BREATH},
-        {ModeButton::ColorLoop, IDC_COLORLOOP},
-        {ModeButton::Auto, IDC_AUTO},
-    };
-    for (const auto& [button, id] : kResourceIds) {
-        if (static_cast<int>(button) != id) {
-            return false;
-        }
-    }
-    return std::size(kResourceIds) == kModeButtons.size();
-}
-static_assert(ModeButtonIdsMatchTheResources(), "the mode table's control ids are the dialog's");
 
 } // namespace
 
@@ -68,8 +48,8 @@ void CZUQ_RGB_LED_ToolDlg::DoDataExchange(CDataExchange* dx) {
     CDialog::DoDataExchange(dx);
     DDX_Control(dx, IDC_MIN, minButton);
     DDX_Control(dx, IDC_EXIT, exitButton);
-    for (std::size_t row = 0; row < kModeButtons.size(); ++row) {
-        DDX_Control(dx, static_cast<int>(kModeButtons[row].button), modeButtons[row]);
+    for (std::size_t row = 0; row < kModeRowSize; ++row) {
+        DDX_Control(dx, skin_files::kModeRowIcons[row].control, modeButtons[row]);
     }
 }
 
@@ -86,7 +66,7 @@ BOOL CZUQ_RGB_LED_ToolDlg::OnInitDialog() {
 
     LoadBackground();
     GiveStartupIcons();
-    SetTimer(PowerLevelMonitor::kPollTimerId, PowerLevelMonitor::kPollPeriodMs);
+    SetTimer(kPowerPollTimer, PowerLevelMonitor::kPollPeriodMs);
     startupRetry.Start();
     taskbarCreatedMessage = ListenForTaskbarCreated(m_hWnd);
     bringForwardMessage = BringForwardMessage();
@@ -110,7 +90,7 @@ void CZUQ_RGB_LED_ToolDlg::AddAboutEntry() {
 
 void CZUQ_RGB_LED_ToolDlg::LoadBackground() {
     CBitmap bitmap;
-    bitmap.Attach(LoadSkinBitmap(skinFolder + kSkinBackgroundFile));
+    bitmap.Attach(LoadSkinBitmap(PathInFolder(skinFolder, skin_files::kBackground)));
     if (bitmap.GetSafeHandle() == nullptr) {
         // Wide texts, so that they read right whatever the ANSI code page.
         ::MessageBoxW(m_hWnd, L"导入背景图失败,使用默认图片!", L"提示", MB_OK);
@@ -122,12 +102,26 @@ void CZUQ_RGB_LED_ToolDlg::LoadBackground() {
 
 void CZUQ_RGB_LED_ToolDlg::GiveStartupIcons() {
     // No mode is shown as selected until the first click.
-    for (std::size_t row = 0; row < kModeButtons.size(); ++row) {
-        modeButtons[row].SetIcons(LoadSkinIcon(skinFolder + PlainIconFile(kModeButtons[row])),
-                                  nullptr);
+    for (std::size_t row = 0; row < kModeRowSize; ++row) {
+        modeButtons[row].SetIcons(
+            LoadSkinIcon(PathInFolder(skinFolder, skin_files::kModeRowIcons[row].plain)), nullptr);
     }
-    exitButton.SetIcons(LoadSkinIcon(skinFolder + "\\06_Exit.ico"), nullptr);
-    minButton.SetIcons(LoadSkinIcon(skinFolder + "\\07_Min.ico"), nullptr);
+    for (const skin_files::ButtonIcons& icons : skin_files::kWindowButtonIcons) {
+        if (CSkinButton* button = WindowButtonOf(icons.control)) {
+            button->SetIcons(LoadSkinIcon(PathInFolder(skinFolder, icons.plain)), nullptr);
+        }
+    }
+}
+
+CSkinButton* CZUQ_RGB_LED_ToolDlg::WindowButtonOf(int controlId) {
+    switch (controlId) {
+    case IDC_EXIT:
+        return &exitButton;
+    case IDC_MIN:
+        return &minButton;
+    default:
+        return nullptr;
+    }
 }
 
 void CZUQ_RGB_LED_ToolDlg::OnSysCommand(UINT id, LPARAM) {
@@ -171,9 +165,8 @@ BOOL CZUQ_RGB_LED_ToolDlg::PreTranslateMessage(MSG* msg) {
 }
 
 void CZUQ_RGB_LED_ToolDlg::OnModeClicked(UINT id) {
-    const std::size_t row = RowOfButton(static_cast<int>(id));
-    if (row < kModeButtons.size() && kModeButtons[row].mode) {
-        ledModes.SelectLedMode(*kModeButtons[row].mode);
+    if (const ModeEntry* entry = ModeOfButton(static_cast<int>(id))) {
+        ledModes.SelectLedMode(entry->mode);
     }
 }
 

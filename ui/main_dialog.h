@@ -62,10 +62,11 @@ private:
     void AddAboutEntry();
     void LoadBackground();
     void GiveStartupIcons();
-    CSkinButton* ButtonOf(ModeButton button);
+    CSkinButton* ButtonOf(int controlId);
+    CSkinButton* WindowButtonOf(int controlId);
 
     // ModeButtonView
-    void SetButtonIcon(ModeButton button, const std::string& iconPath) override;
+    void SetButtonIcon(int controlId, const std::string& iconPath) override;
     // PowerMonitorHost
     PowerPopup* Popup() override;
     PowerPopup& CreatePopup(std::string folder) override;
@@ -92,8 +93,8 @@ private:
     CBrush backgroundBrush;
     CSkinButton minButton;
     CSkinButton exitButton;
-    // One per row of kModeButtons.
-    std::array<CSkinButton, kModeButtons.size()> modeButtons;
+    // One per button of the mode row.
+    std::array<CSkinButton, kModeRowSize> modeButtons;
     LedModeController ledModes;
     PowerLevelMonitor powerMonitor;
     std::string exeFolder;

@@ -9,13 +9,13 @@
 #include "ui/tray_icon.h"
 #include "ui/tray_menu.h"
 
-CSkinButton* CZUQ_RGB_LED_ToolDlg::ButtonOf(ModeButton button) {
-    const std::size_t row = RowOfButton(static_cast<int>(button));
-    return row < kModeButtons.size() ? &modeButtons[row] : nullptr;
+CSkinButton* CZUQ_RGB_LED_ToolDlg::ButtonOf(int controlId) {
+    const std::size_t row = RowOfButton(controlId);
+    return row < kModeRowSize ? &modeButtons[row] : nullptr;
 }
 
-void CZUQ_RGB_LED_ToolDlg::SetButtonIcon(ModeButton button, const std::string& iconPath) {
-    if (CSkinButton* target = ButtonOf(button)) {
+void CZUQ_RGB_LED_ToolDlg::SetButtonIcon(int controlId, const std::string& iconPath) {
+    if (CSkinButton* target = ButtonOf(controlId)) {
         // The button owns the icon from here on; a null icon leaves it without an image.
         target->SetIcons(LoadSkinIcon(iconPath), nullptr);
     }

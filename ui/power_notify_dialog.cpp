@@ -2,21 +2,23 @@
 
 #include "framework/app.h"
 #include "framework/dc.h"
+#include "framework/path_text.h"
 #include "framework/wide_text.h"
 #include "res/resource.h"
+#include "res/skin_files.h"
 #include "ui/core/popup_placement.h"
 #include "ui/skin_images.h"
 
+#include <iterator>
 #include <string>
 #include <utility>
 
 namespace {
 
-constexpr UINT_PTR kPlaceTimer = 1;
+static_assert(std::size(skin_files::kPopupBitmaps) == 3, "one bitmap for each level, 1 to 3");
+
 constexpr UINT kPlaceDelayMs = 10;
-constexpr UINT_PTR kRefreshTimer = 2;
 constexpr UINT kRefreshPeriodMs = 100;
-constexpr UINT_PTR kHideTimer = 3;
 constexpr UINT kHideDelayMs = 1000;
 
 // The popup template's own size in dialog units: the popup keeps it when the level-1 bitmap,
@@ -64,7 +66,7 @@ BOOL CDlgPwrNotify::OnInitDialog() {
     CDialog::OnInitDialog();
 
     // Each bitmap is read once, here; showing the popup again touches no file.
-    const std::string bluePath = skinFolder + "\\Perf_P1_Blue.bmp";
+    const std::string bluePath = PathInFolder(skinFolder, skin_files::kPopupBitmaps[0]);
     BITMAP metrics{};
     if (LoadPatternBrush(bluePath, blueBrush, &metrics)) {
         popupSize = SIZE{metrics.bmWidth, metrics.bmHeight};
@@ -75,8 +77,8 @@ BOOL CDlgPwrNotify::OnInitDialog() {
         UseTemplateSize();
     }
     // The other levels fall back to the default background without a word.
-    LoadPatternBrush(skinFolder + "\\Perf_P2_Green.bmp", greenBrush, nullptr);
-    LoadPatternBrush(skinFolder + "\\Perf_P3_Red.bmp", redBrush, nullptr);
+    LoadPatternBrush(PathInFolder(skinFolder, skin_files::kPopupBitmaps[1]), greenBrush, nullptr);
+    LoadPatternBrush(PathInFolder(skinFolder, skin_files::kPopupBitmaps[2]), redBrush, nullptr);
 
     SetTimer(kPlaceTimer, kPlaceDelayMs);
     return FALSE; // no control takes the focus

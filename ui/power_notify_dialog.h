@@ -13,6 +13,9 @@
 // while it is shown and hides itself about a second after it was first placed.
 class CDlgPwrNotify : public CDialog {
 public:
+    // The popup's timers: place it, refresh its level while shown, hide it.
+    enum Timer : UINT_PTR { kPlaceTimer = 1, kRefreshTimer, kHideTimer };
+
     explicit CDlgPwrNotify(std::string folder); // the skin folder, no trailing backslash
 
     // Modeless from the popup's dialog template; the window stays hidden until shown.

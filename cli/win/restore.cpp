@@ -9,6 +9,7 @@
 #include "cli/report.h"
 #include "cli/win/restore_task.h"
 #include "ec/win/library_paths.h"
+#include "framework/hex_text.h"
 #include "framework/path_text.h"
 #include "framework/wide_text.h"
 #include "led/led_mode_names.h"

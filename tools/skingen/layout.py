@@ -27,15 +27,6 @@ BUTTON_RECTS = _RECTS
 # The background bitmaps are a little larger than the window: the pattern brush crops them.
 BACKGROUND_SIZE = (1024, 769)
 
-# The mode buttons left to right: control id, skin file stem, effect key.
-MODES = [
-    (1010, '06_Auto', 'auto'),
-    (1000, '01_On', 'on'),
-    (1001, '05_RainBow', 'rainbow'),
-    (1003, '03_Breath', 'breath'),
-    (1004, '04_ColorLoop', 'colorloop'),
-]
-
 # Size of the power-level popup bitmaps (the popup takes the level-1 bitmap's size).
 POPUP_SIZE = (300, 180)
 

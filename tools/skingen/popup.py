@@ -2,16 +2,16 @@
 import draw
 from layout import POPUP_SIZE
 
-# Level -> (top colour, bottom colour, file name).
+# Level -> (top colour, bottom colour).
 LEVELS = {
-    1: ((37, 99, 235, 255), (23, 37, 99, 255), 'Perf_P1_Blue.bmp'),
-    2: ((22, 163, 74, 255), (6, 70, 45, 255), 'Perf_P2_Green.bmp'),
-    3: ((220, 38, 38, 255), (110, 18, 24, 255), 'Perf_P3_Red.bmp'),
+    1: ((37, 99, 235, 255), (23, 37, 99, 255)),
+    2: ((22, 163, 74, 255), (6, 70, 45, 255)),
+    3: ((220, 38, 38, 255), (110, 18, 24, 255)),
 }
 
 
 def render(level, words):
-    top, bottom, _ = LEVELS[level]
+    top, bottom = LEVELS[level]
     w, h = POPUP_SIZE
     layer = draw.new_layer(POPUP_SIZE)
     size = layer.size
@@ -38,6 +38,3 @@ def render(level, words):
         draw.paint(layer, (255, 255, 255, 240 if lit else 55), bar)
     return draw.reduce(layer).convert('RGB')
 
-
-def file_name(level):
-    return LEVELS[level][2]

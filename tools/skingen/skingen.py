@@ -19,9 +19,14 @@ import draw
 import glyphs
 import popup
 import scene
-from layout import BUTTON_RECTS, MODES, icon_size
+import skin_list
+from layout import BUTTON_RECTS, icon_size
+from skin_list import effect
 from winfiles import bmp_bytes, ico_bytes, png_ico_bytes
 from words import SETS
+
+# The glyph of each of the window's own buttons.
+WINDOW_GLYPHS = {'IDC_MIN': glyphs.minimise, 'IDC_EXIT': glyphs.close}
 
 
 def cut_icon(image, rect, origin=(0, 0)):
@@ -48,11 +53,12 @@ def build_set(words):
     base = scene.render(words)
     full = base.copy()
     faces = {}
-    for control, _, effect in MODES:
-        faces[control] = lambda layer, e=effect, sel=False: buttons.mode_face(
-            layer, e, words['modes'][e], words, sel)
-    faces[1006] = lambda layer: buttons.window_face(layer, glyphs.minimise)
-    faces[1005] = lambda layer: buttons.window_face(layer, glyphs.close)
+    for mode in skin_list.MODES:
+        faces[mode.control] = lambda layer, e=effect(mode): buttons.mode_face(
+            layer, e, words['modes'][e], words, False)
+    for button in skin_list.WINDOW:
+        faces[button.control] = lambda layer, g=WINDOW_GLYPHS[button.control_name]: (
+            buttons.window_face(layer, g))
     for control, paint in faces.items():
         x, y, _, _ = BUTTON_RECTS[control]
         face = _hi_crop(base, BUTTON_RECTS[control])
@@ -60,26 +66,27 @@ def build_set(words):
         full.paste(face, draw.sbox((x, y)))
     window = draw.reduce(full).convert('RGB')
 
-    files = {'0_BG.bmp': bmp_bytes(window)}
+    files = {skin_list.BACKGROUND: bmp_bytes(window)}
     icons = {}
-    for control, stem, effect in MODES:
-        rect = BUTTON_RECTS[control]
-        icons[stem + '_0.ico'] = cut_icon(window, rect)
+    for mode in skin_list.MODES:
+        plain, selected = mode.files
+        rect = BUTTON_RECTS[mode.control]
+        icons[plain] = cut_icon(window, rect)
         lit = _hi_crop(base, rect)
-        buttons.mode_face(lit, effect, words['modes'][effect], words, True)
-        icons[stem + '_1.ico'] = cut_icon(draw.reduce(lit), rect, rect[:2])
-    test = _hi_crop(full, BUTTON_RECTS[1002])
+        buttons.mode_face(lit, effect(mode), words['modes'][effect(mode)], words, True)
+        icons[selected] = cut_icon(draw.reduce(lit), rect, rect[:2])
+    test_rect = BUTTON_RECTS[skin_list.TEST.control]
+    test = _hi_crop(full, test_rect)
     buttons.test_face(test, words)
-    icons['02_Static_0.ico'] = cut_icon(draw.reduce(test), BUTTON_RECTS[1002],
-                                        BUTTON_RECTS[1002][:2])
-    icons['06_Exit.ico'] = cut_icon(window, BUTTON_RECTS[1005])
-    icons['07_Min.ico'] = cut_icon(window, BUTTON_RECTS[1006])
+    icons[skin_list.TEST.files[0]] = cut_icon(draw.reduce(test), test_rect, test_rect[:2])
+    for button in skin_list.WINDOW:
+        icons[button.files[0]] = cut_icon(window, BUTTON_RECTS[button.control])
     for name, image in icons.items():
         files[name] = ico_bytes(image)
     popups = {}
-    for level in (1, 2, 3):
+    for level, name in enumerate(skin_list.POPUPS, 1):
         popups[level] = popup.render(level, words)
-        files[popup.file_name(level)] = bmp_bytes(popups[level])
+        files[name] = bmp_bytes(popups[level])
     return files, window, icons, popups
 
 
@@ -108,14 +115,13 @@ def _preview(folder, name, window, icons, popups):
     """The window with its buttons' icons laid over the background, each mode in turn
     selected, and the three popups side by side."""
     os.makedirs(folder, exist_ok=True)
-    plain = {control: icons[stem + '_0.ico'] for control, stem, _ in MODES}
-    plain[1005] = icons['06_Exit.ico']
-    plain[1006] = icons['07_Min.ico']
+    plain = {button.control: icons[button.files[0]]
+             for button in skin_list.MODES + skin_list.WINDOW}
     _compose(window, plain).save(os.path.join(folder, f'{name}_window.png'))
-    for control, stem, _ in MODES:
+    for mode in skin_list.MODES:
         shown = dict(plain)
-        shown[control] = icons[stem + '_1.ico']
-        _compose(window, shown).save(os.path.join(folder, f'{name}_{stem}_selected.png'))
+        shown[mode.control] = icons[mode.files[1]]
+        _compose(window, shown).save(os.path.join(folder, f'{name}_{effect(mode)}_selected.png'))
     strip = Image.new('RGB', (3 * popups[1].width + 40, popups[1].height + 20), (40, 40, 40))
     for level, image in popups.items():
         strip.paste(image, (10 + (level - 1) * (image.width + 10), 10))
@@ -132,7 +138,7 @@ def main(argv):
         for name, data in files.items():
             _write(os.path.join(args.root, 'skins', folder, name), data)
         if folder == 'skin_EN':
-            _write(os.path.join(args.root, 'res', 'builtin_bg.bmp'), files['0_BG.bmp'])
+            _write(os.path.join(args.root, 'res', 'builtin_bg.bmp'), files[skin_list.BACKGROUND])
         if args.preview:
             _preview(args.preview, folder, window, icons, popups)
     _write(os.path.join(args.root, 'res', 'glint.ico'), png_ico_bytes(appicon.render()))

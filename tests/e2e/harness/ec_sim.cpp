@@ -1,10 +1,11 @@
 #include "ec_sim.h"
 
-#include <cstdio>
+#include <string>
 #include <system_error>
 #include <utility>
 
 #include "ec/ec_registers.h"
+#include "framework/hex_text.h"
 
 namespace e2e {
 
@@ -72,10 +73,8 @@ std::vector<std::string> EcSim::AccessLogOf(std::uint32_t pid) const {
         if (access.pid != pid || (read && access.address == poll)) {
             continue;
         }
-        char line[16];
-        std::snprintf(line, sizeof(line), "%c %04X %02X", read ? 'R' : 'W', access.address,
-                      access.value);
-        log.emplace_back(line);
+        log.push_back((read ? "R " : "W ") + HexDigits(access.address, 4) + " " +
+                      HexDigits(access.value, 2));
     }
     return log;
 }

@@ -1,4 +1,5 @@
 #include "glint_process.h"
+#include "tests/support/scratch_folder.h"
 
 #include "file_ops.h"
 #include "window_find.h"
@@ -26,7 +27,7 @@ std::wstring EnvironmentWithState(const std::filesystem::path& statePath) {
 } // namespace
 
 GlintProcess::GlintProcess(const LaunchOptions& options) {
-    stateFolder = NewTempFolder("glint_ec");
+    stateFolder = testsupport::NewScratchFolder("glint_ec");
     if (stateFolder.empty()) {
         error = "no folder for the simulated EC's state";
         return;

@@ -8,7 +8,5 @@ namespace e2e {
 std::filesystem::path BuiltProgram();
 // A file under build/artifacts/<architecture>/ (the folder is created); screenshots go there.
 std::filesystem::path ArtifactPath(const std::string& name);
-// A new empty folder for one test, under Wine's temporary folder.
-std::filesystem::path NewTempFolder(const std::string& prefix);
 
 } // namespace e2e

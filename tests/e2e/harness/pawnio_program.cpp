@@ -1,4 +1,5 @@
 #include "pawnio_program.h"
+#include "tests/support/scratch_folder.h"
 
 #include "file_ops.h"
 #include "paths.h"
@@ -15,7 +16,7 @@ std::filesystem::path PawnIoTestModule() {
 }
 
 PawnIoProgram::PawnIoProgram()
-    : copy(NewTempFolder("glint_pawnio")), install(SimulatedPawnIoLibrary()) {
+    : copy(testsupport::NewScratchFolder("glint_pawnio")), install(SimulatedPawnIoLibrary()) {
     moduleCopied = copy.Ready() && copy.CopySkin("skin_EN") &&
                    CopyOneFile(PawnIoTestModule(), copy.Folder() / "LpcIO.bin");
 }

@@ -2,6 +2,8 @@
 
 #include "input.h"
 #include "program_copy.h"
+#include "res/resource.h"
+#include "res/skin_files.h"
 #include "wait.h"
 #include "window_find.h"
 
@@ -25,6 +27,24 @@ double ButtonMatchesIcon(HWND dialog, int controlId, const std::filesystem::path
     const Image shown = CaptureControl(dialog, controlId);
     const Image expected = RenderIconAsButton(iconFile, shown.width, shown.height);
     return MatchRatio(shown, expected, kFrameMargin);
+}
+
+std::string ButtonsWithoutTheirPlainIcons(HWND mainWindow, const std::string& skin) {
+    std::string failures;
+    for (const skin_files::ButtonIcons& button : skin_files::kButtonIcons) {
+        if (button.control == IDC_STATIC_TEST) {
+            continue;
+        }
+        double match = 0;
+        if (!WaitUntil([&] {
+                match = ButtonMatchesIcon(mainWindow, button.control,
+                                          BuiltSkinFile(skin, button.plain));
+                return match > 0.97;
+            })) {
+            failures += std::string(button.plain) + " matches " + std::to_string(match) + "; ";
+        }
+    }
+    return failures;
 }
 
 double ButtonIsPlainFace(HWND dialog, int controlId) {

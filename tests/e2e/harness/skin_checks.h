@@ -16,6 +16,9 @@ std::filesystem::path BuiltSkinFile(const std::string& skin, const std::string& 
 double ButtonMatchesIcon(HWND dialog, int controlId, const std::filesystem::path& iconFile);
 // Share of a button's inner pixels in the plain button-face colour: 1 for a button without icon.
 double ButtonIsPlainFace(HWND dialog, int controlId);
+// Waits until every visible button of the main window (each of the skin's list but the hidden
+// test button) shows its plain icon of the skin; empty then, else which did not, with their match.
+std::string ButtonsWithoutTheirPlainIcons(HWND mainWindow, const std::string& skin);
 
 // Samples the window's background on a grid, away from its visible controls, against the bitmap
 // tiled from the client area's top-left corner.

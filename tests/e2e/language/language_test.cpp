@@ -13,7 +13,9 @@
 #include "program_copy.h"
 #include "reference_menu.h"
 #include "res/resource.h"
+#include "res/skin_files.h"
 #include "skin_checks.h"
+#include "tests/support/scratch_folder.h"
 #include "tray.h"
 #include "window_find.h"
 
@@ -44,13 +46,13 @@ TEST_F(Language, WineRunsUnderTheExpectedSystemLanguage) {
 }
 
 TEST_F(Language, SkinFolderFollowsTheSystemLanguage) {
-    ProgramCopy copy(NewTempFolder("glint_language"));
+    ProgramCopy copy(testsupport::NewScratchFolder("glint_language"));
     ASSERT_TRUE(copy.Ready());
     ASSERT_TRUE(copy.CopyIoDll());
     const std::uint32_t red = Rgb(200, 30, 30);
     const std::uint32_t blue = Rgb(30, 30, 200);
-    ASSERT_TRUE(WriteSolidBmp(copy.SkinFolder("skin_EN") / "0_BG.bmp", 64, 48, red));
-    ASSERT_TRUE(WriteSolidBmp(copy.SkinFolder("skin_CN") / "0_BG.bmp", 64, 48, blue));
+    ASSERT_TRUE(WriteSolidBmp(copy.SkinFolder("skin_EN") / skin_files::kBackground, 64, 48, red));
+    ASSERT_TRUE(WriteSolidBmp(copy.SkinFolder("skin_CN") / skin_files::kBackground, 64, 48, blue));
     LaunchOptions options;
     options.program = copy.Program();
     ASSERT_NO_FATAL_FAILURE(StartGlint(options));
@@ -112,7 +114,7 @@ TEST_F(Language, TrayMenuIsInTheSystemLanguage) {
 }
 
 TEST_F(Language, AFailedStartSaysWhyInTheSystemLanguage) {
-    ProgramCopy copy(NewTempFolder("glint_language"));
+    ProgramCopy copy(testsupport::NewScratchFolder("glint_language"));
     ASSERT_TRUE(copy.Ready());
     ASSERT_TRUE(copy.CopySkin("skin_EN"));
     LaunchOptions options;

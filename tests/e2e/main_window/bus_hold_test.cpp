@@ -14,6 +14,7 @@
 #include "glint_test.h"
 #include "host_exit_codes.h"
 #include "input.h"
+#include "led/mode_row.h"
 #include "pawnio_program.h"
 #include "res/resource.h"
 #include "skin_checks.h"
@@ -88,9 +89,9 @@ TEST_P(BusHeld, ClickAndLevelChangeWaitForTheBusWithoutBlockingTheWindow) {
     EXPECT_EQ(ec.ControlByte(), 0xF6);
     // The buttons show what the EC has received: nothing yet.
     MoveMouseAway();
-    EXPECT_GT(
-        ButtonMatchesIcon(mainWindow, IDC_BREATH, BuiltSkinFile("skin_EN", "03_Breath_0.ico")),
-        0.97);
+    const skin_files::ButtonIcons& breath = skin_files::kModeRowIcons[RowOfButton(IDC_BREATH)];
+    EXPECT_GT(ButtonMatchesIcon(mainWindow, IDC_BREATH, BuiltSkinFile("skin_EN", breath.plain)),
+              0.97);
 
     const std::uint64_t freedAt = ecsim::NowNs();
     const int ending =
@@ -108,7 +109,7 @@ TEST_P(BusHeld, ClickAndLevelChangeWaitForTheBusWithoutBlockingTheWindow) {
     double match = 0;
     EXPECT_TRUE(WaitUntil([&] {
         match =
-            ButtonMatchesIcon(mainWindow, IDC_BREATH, BuiltSkinFile("skin_EN", "03_Breath_1.ico"));
+            ButtonMatchesIcon(mainWindow, IDC_BREATH, BuiltSkinFile("skin_EN", breath.selected));
         return match > 0.97;
     })) << "Breath selected: "
         << match;

@@ -1,4 +1,4 @@
-// The five mode buttons clicked with the mouse: what reaches the EC and what the buttons show.
+// The mode buttons clicked with the mouse: what reaches the EC and what the buttons show.
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -6,6 +6,7 @@
 
 #include "glint_test.h"
 #include "input.h"
+#include "led/mode_row.h"
 #include "res/resource.h"
 #include "skin_checks.h"
 #include "window_find.h"
@@ -14,38 +15,26 @@ namespace {
 
 using namespace e2e;
 
-struct ModeButton {
-    int id;
-    std::uint8_t mode;
-    const char* plain;
-    const char* selected;
-    std::uint8_t controlBefore;
-    std::uint8_t controlAfter; // bit 0 cleared for On only, bits 1-7 kept
-};
-
-const ModeButton kModes[] = {
-    {IDC_AUTO, 0, "06_Auto_0.ico", "06_Auto_1.ico", 0xA4, 0xA5},
-    {IDC_ON, 1, "01_On_0.ico", "01_On_1.ico", 0xFF, 0xFE},
-    {IDC_RAINBOW, 2, "05_RainBow_0.ico", "05_RainBow_1.ico", 0x00, 0x01},
-    {IDC_BREATH, 3, "03_Breath_0.ico", "03_Breath_1.ico", 0x5A, 0x5B},
-    {IDC_COLORLOOP, 4, "04_ColorLoop_0.ico", "04_ColorLoop_1.ico", 0xFF, 0xFF},
-};
-
 class ModeButtons : public GlintTest {};
 
 TEST_F(ModeButtons, ClickWritesTheModeThenTheControlBitAndShowsTheSelectedIcon) {
     ASSERT_NO_FATAL_FAILURE(StartGlint());
     EcSim& ec = glint->Ec();
-    for (const ModeButton& clicked : kModes) {
-        SCOPED_TRACE(clicked.selected);
+    for (const ModeEntry& clicked : kModes) {
+        SCOPED_TRACE(clicked.name);
+        const auto code = static_cast<std::uint8_t>(clicked.mode);
+        // Bit 0 is cleared for On only, bits 1-7 kept: each mode finds bit 0 the other way.
+        const bool on = clicked.mode == LedMode::On;
+        const std::uint8_t controlBefore = on ? 0xA5 : 0x5A;
+        const std::uint8_t controlAfter = on ? 0xA4 : 0x5B;
         ASSERT_TRUE(ec.Poke(0xC4FC, 0xEE));
-        ASSERT_TRUE(ec.SetControlByte(clicked.controlBefore));
+        ASSERT_TRUE(ec.SetControlByte(controlBefore));
         const std::uint64_t before = ecsim::NowNs();
 
-        Click(ControlCenter(mainWindow, clicked.id));
+        Click(ControlCenter(mainWindow, clicked.button));
         EXPECT_TRUE(WaitUntil([&] {
-            return ec.WritesSince(before).size() >= 2 && ec.ModeRegister() == clicked.mode &&
-                   ec.ControlByte() == clicked.controlAfter;
+            return ec.WritesSince(before).size() >= 2 && ec.ModeRegister() == code &&
+                   ec.ControlByte() == controlAfter;
         })) << "mode "
             << int(ec.ModeRegister().value_or(0xEE)) << " control "
             << int(ec.ControlByte().value_or(0));
@@ -57,18 +46,18 @@ TEST_F(ModeButtons, ClickWritesTheModeThenTheControlBitAndShowsTheSelectedIcon) 
         }
         EXPECT_EQ(written, (std::vector<std::uint16_t>{0xC4FC, 0xC422}));
 
-        for (const ModeButton& other : kModes) {
-            const bool chosen = &other == &clicked;
+        for (const ModeEntry& other : kModes) {
+            const skin_files::ButtonIcons& icons = skin_files::kModeRowIcons[RowOfMode(other.mode)];
+            const char* shown = &other == &clicked ? icons.selected : icons.plain;
             double match = 0;
             EXPECT_TRUE(WaitUntil([&] {
-                match = ButtonMatchesIcon(
-                    mainWindow, other.id,
-                    BuiltSkinFile("skin_EN", chosen ? other.selected : other.plain));
+                match =
+                    ButtonMatchesIcon(mainWindow, other.button, BuiltSkinFile("skin_EN", shown));
                 return match > 0.97;
-            })) << (chosen ? other.selected : other.plain)
+            })) << shown
                 << " matches " << match;
         }
-        if (clicked.id == IDC_BREATH) {
+        if (clicked.mode == LedMode::Breath) {
             MoveMouseAway();
             KeepScreenshot(mainWindow, "main_window_breath_selected");
         }

@@ -5,6 +5,7 @@
 #include "framework/owned_handle.h"
 #include "glint_test.h"
 #include "program_copy.h"
+#include "tests/support/scratch_folder.h"
 #include "ui/core/one_copy.h"
 
 namespace {
@@ -32,7 +33,7 @@ TEST_F(OneCopy, AStartWhileACopyRunsInAnotherSessionSaysSoAndTouchesNoPort) {
 
 TEST_F(OneCopy, ACopyStartedWhileAFailedStartsBoxIsOpenSaysWhyOnItsOwn) {
     // Without io.dll or PawnIO, both starts fail.
-    ProgramCopy copy(NewTempFolder("glint_one_copy"));
+    ProgramCopy copy(testsupport::NewScratchFolder("glint_one_copy"));
     ASSERT_TRUE(copy.Ready());
     ASSERT_TRUE(copy.CopySkin("skin_EN"));
     LaunchOptions options;

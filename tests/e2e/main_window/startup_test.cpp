@@ -7,6 +7,7 @@
 #include "dialog_units.h"
 #include "glint_test.h"
 #include "res/resource.h"
+#include "res/skin_files.h"
 #include "skin_checks.h"
 #include "window_find.h"
 
@@ -101,39 +102,19 @@ TEST_F(Startup, WindowIsTheTemplatesSizeWithoutFrameOrCaption) {
 TEST_F(Startup, BackgroundIsTheSkinBitmapAndNoModeShowsSelected) {
     ASSERT_NO_FATAL_FAILURE(StartGlint());
     MoveMouseAway();
-    const Image background = LoadBmp(BuiltSkinFile("skin_EN", "0_BG.bmp"));
+    const Image background = LoadBmp(BuiltSkinFile("skin_EN", skin_files::kBackground));
     ASSERT_FALSE(background.Empty());
     const BackgroundSamples samples = WaitForBackground(mainWindow, background);
     EXPECT_TRUE(samples.AllMatch())
         << samples.matching << " of " << samples.samples << " background samples match";
     EXPECT_GT(samples.samples, 500);
 
-    struct ButtonIcon {
-        int id;
-        const char* plain;
-        const char* selected;
-    };
-    const ButtonIcon buttons[] = {
-        {IDC_ON, "01_On_0.ico", "01_On_1.ico"},
-        {IDC_BREATH, "03_Breath_0.ico", "03_Breath_1.ico"},
-        {IDC_COLORLOOP, "04_ColorLoop_0.ico", "04_ColorLoop_1.ico"},
-        {IDC_RAINBOW, "05_RainBow_0.ico", "05_RainBow_1.ico"},
-        {IDC_AUTO, "06_Auto_0.ico", "06_Auto_1.ico"},
-        {IDC_EXIT, "06_Exit.ico", nullptr},
-        {IDC_MIN, "07_Min.ico", nullptr},
-    };
-    for (const ButtonIcon& button : buttons) {
-        double match = 0;
-        EXPECT_TRUE(WaitUntil([&] {
-            match =
-                ButtonMatchesIcon(mainWindow, button.id, BuiltSkinFile("skin_EN", button.plain));
-            return match > 0.97;
-        })) << button.plain
-            << " matches " << match;
+    EXPECT_EQ(ButtonsWithoutTheirPlainIcons(mainWindow, "skin_EN"), "");
+    for (const skin_files::ButtonIcons& button : skin_files::kModeRowIcons) {
         if (button.selected != nullptr) {
-            EXPECT_LT(
-                ButtonMatchesIcon(mainWindow, button.id, BuiltSkinFile("skin_EN", button.selected)),
-                0.9)
+            EXPECT_LT(ButtonMatchesIcon(mainWindow, button.control,
+                                        BuiltSkinFile("skin_EN", button.selected)),
+                      0.9)
                 << button.selected;
         }
     }
@@ -148,7 +129,7 @@ TEST_F(Startup, CommandLineIsIgnored) {
     ASSERT_NO_FATAL_FAILURE(StartGlint(options));
     EXPECT_EQ(WindowText(mainWindow), L"Glint_Controls--"
                                       L"" GLINT_CONTACT_ADDRESS);
-    const Image background = LoadBmp(BuiltSkinFile("skin_EN", "0_BG.bmp"));
+    const Image background = LoadBmp(BuiltSkinFile("skin_EN", skin_files::kBackground));
     EXPECT_TRUE(WaitForBackground(mainWindow, background).AllMatch());
 }
 

@@ -10,6 +10,7 @@
 #include "file_ops.h"
 #include "glint_test.h"
 #include "input.h"
+#include "led/led_mode.h"
 #include "pawnio_program.h"
 #include "res/resource.h"
 #include "skin_checks.h"
@@ -19,30 +20,20 @@ namespace {
 
 using namespace e2e;
 
-struct ModeClick {
-    int id;
-    std::uint8_t mode;
-    std::uint8_t controlAfter; // from a control byte of 0: bit 0 set but for On
-};
-
-constexpr ModeClick kClicks[] = {{IDC_AUTO, 0, 0x01},
-                                 {IDC_ON, 1, 0x00},
-                                 {IDC_RAINBOW, 2, 0x01},
-                                 {IDC_BREATH, 3, 0x01},
-                                 {IDC_COLORLOOP, 4, 0x01}};
-
 class OverPawnIo : public GlintTest {
 protected:
     // Clicks every mode in turn, each once the one before has reached the EC; the program's EC
     // accesses but its polls.
     std::vector<std::string> ClickEveryMode() {
         EcSim& ec = glint->Ec();
-        for (const ModeClick& click : kClicks) {
-            Click(ControlCenter(mainWindow, click.id));
+        for (const ModeEntry& click : kModes) {
+            // From a control byte of 0: bit 0 set but for On.
+            const std::uint8_t controlAfter = click.mode == LedMode::On ? 0x00 : 0x01;
+            Click(ControlCenter(mainWindow, click.button));
             EXPECT_TRUE(WaitUntil([&] {
-                return ec.ModeRegister() == click.mode && ec.ControlByte() == click.controlAfter;
-            })) << "mode "
-                << int(click.mode);
+                return ec.ModeRegister() == static_cast<std::uint8_t>(click.mode) &&
+                       ec.ControlByte() == controlAfter;
+            })) << click.name;
         }
         return ec.AccessLogOf(glint->Pid());
     }
@@ -59,7 +50,7 @@ TEST_F(OverPawnIo, EveryModeClickGivesTheSameEcBytesAsOverIoDll) {
     const std::vector<std::string> overPawnIo = ClickEveryMode();
     // Both ports identify the chip and write the start-up byte; each click writes the mode and
     // rewrites the control byte it read.
-    ASSERT_EQ(overIoDll.size(), 6u + 3u * std::size(kClicks));
+    ASSERT_EQ(overIoDll.size(), 6u + 3u * std::size(kModes));
     EXPECT_EQ(overPawnIo, overIoDll);
 }
 

@@ -13,7 +13,9 @@
 #include "popup_probe.h"
 #include "program_copy.h"
 #include "res/resource.h"
+#include "res/skin_files.h"
 #include "skin_checks.h"
+#include "tests/support/scratch_folder.h"
 #include "window_find.h"
 
 namespace {
@@ -23,9 +25,10 @@ using Ms = std::chrono::milliseconds;
 
 // The tests run with an English system language, so the program reads skin_EN.
 constexpr char kSkin[] = "skin_EN";
-constexpr char kBlue[] = "Perf_P1_Blue.bmp";
-constexpr char kGreen[] = "Perf_P2_Green.bmp";
-constexpr char kRed[] = "Perf_P3_Red.bmp";
+// The bitmaps of levels 1, 2 and 3.
+const char* const kBlue = skin_files::kPopupBitmaps[0];
+const char* const kGreen = skin_files::kPopupBitmaps[1];
+const char* const kRed = skin_files::kPopupBitmaps[2];
 
 // The monitor hides the popup 3 s after an accepted change; a hide before that is the popup's own.
 constexpr Ms kMonitorHide{3000};
@@ -209,7 +212,7 @@ class PopupWithoutBitmap : public PopupEndToEnd {
 protected:
     // In a new folder, or in a folder of the given name inside it.
     void StartWithout(const char* missing, const std::wstring& subfolder = {}) {
-        const std::filesystem::path folder = NewTempFolder("glint_popup");
+        const std::filesystem::path folder = testsupport::NewScratchFolder("glint_popup");
         copy = std::make_unique<ProgramCopy>(subfolder.empty() ? folder : folder / subfolder);
         ASSERT_TRUE(copy->Ready());
         ASSERT_TRUE(copy->CopyIoDll());

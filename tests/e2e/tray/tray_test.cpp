@@ -6,6 +6,7 @@
 #include "glint_test.h"
 #include "input.h"
 #include "res/resource.h"
+#include "res/skin_files.h"
 #include "skin_checks.h"
 #include "tray.h"
 #include "window_find.h"
@@ -56,7 +57,7 @@ protected:
 
     // Sets a power level and returns the popup's position once it has placed itself.
     POINT FirstPopupPosition(std::uint8_t level) {
-        const Image levelOne = LoadBmp(BuiltSkinFile("skin_EN", "Perf_P1_Blue.bmp"));
+        const Image levelOne = LoadBmp(BuiltSkinFile("skin_EN", skin_files::kPopupBitmaps[0]));
         EXPECT_FALSE(levelOne.Empty());
         const RECT desktop = WindowRect(::GetDesktopWindow());
         const int centredX = (desktop.right - desktop.left - levelOne.width) / 2;

@@ -1,7 +1,7 @@
 #pragma once
 #include <filesystem>
 
-#include "tests/support/win/folders.h"
+#include "tests/support/scratch_folder.h"
 
 namespace wintest {
 
@@ -31,7 +31,7 @@ public:
     static void RemoveUninstallEntry();
 
 private:
-    ScratchFolder scratch{"glint_pawnio"};
+    testsupport::ScratchFolder scratch{"glint_pawnio"};
     std::filesystem::path folder;
     Where where;
     bool ready = false;

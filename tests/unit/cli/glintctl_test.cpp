@@ -10,6 +10,7 @@
 
 #include "cli/linux/file_bus_lock.h"
 #include "flat_json.h"
+#include "led/led_mode.h"
 #include "sim_rig.h"
 
 namespace {
@@ -64,34 +65,29 @@ TEST(GlintctlStatus, ShowsAnUnknownModeAndALevelOutsideOneToThreeAsSuch) {
 }
 
 TEST(GlintctlMode, WritesEachModeAndBitZeroOfTheControlByteKeepingBitsOneToSeven) {
-    struct Case {
-        const char* name;
-        int code;
-        int controlBefore;
-        int controlAfter;
-    };
-    const Case cases[] = {{"on", 1, 0xFF, 0xFE},
-                          {"auto", 0, 0x00, 0x01},
-                          {"rainbow", 2, 0x00, 0x01},
-                          {"breath", 3, 0xA4, 0xA5},
-                          {"colorloop", 4, 0x5A, 0x5B}};
-    for (const Case& c : cases) {
+    for (const ModeEntry& entry : kModes) {
+        const std::string name(entry.name);
+        const int code = static_cast<int>(entry.mode);
+        // Bit 0 is cleared for on only: each mode finds it the other way.
+        const bool on = entry.mode == LedMode::On;
+        const int controlBefore = on ? 0xA5 : 0xA4;
+        const int controlAfter = on ? 0xA4 : 0xA5;
         SimRig rig;
-        rig.state.Poke(kControlByte, static_cast<std::uint8_t>(c.controlBefore));
+        rig.state.Poke(kControlByte, static_cast<std::uint8_t>(controlBefore));
         rig.state.ClearTrace();
-        const SimRig::Result result = rig.Run({"mode", c.name, "--json"});
-        EXPECT_EQ(result.exitCode, 0) << c.name << ": " << result.err;
-        EXPECT_EQ(rig.Byte(kModeRegister), c.code) << c.name;
-        EXPECT_EQ(rig.Byte(kControlByte), c.controlAfter) << c.name;
+        const SimRig::Result result = rig.Run({"mode", name, "--json"});
+        EXPECT_EQ(result.exitCode, 0) << name << ": " << result.err;
+        EXPECT_EQ(rig.Byte(kModeRegister), code) << name;
+        EXPECT_EQ(rig.Byte(kControlByte), controlAfter) << name;
         // What the EC holds, read back.
         const auto fields = Json(result.out);
-        EXPECT_EQ(fields.at("mode"), std::to_string(c.code)) << c.name;
-        EXPECT_EQ(fields.at("mode_name"), c.name);
-        EXPECT_EQ(fields.at("control_byte"), std::to_string(c.controlAfter)) << c.name;
+        EXPECT_EQ(fields.at("mode"), std::to_string(code)) << name;
+        EXPECT_EQ(fields.at("mode_name"), name);
+        EXPECT_EQ(fields.at("control_byte"), std::to_string(controlAfter)) << name;
         // As the window program: the start-up byte first, then mode register, then control.
         EXPECT_EQ(rig.EcWrites(),
                   (std::vector<std::uint16_t>{kStartupByte, kModeRegister, kControlByte}))
-            << c.name;
+            << name;
         EXPECT_EQ(rig.Byte(kStartupByte), 0x80);
     }
 }

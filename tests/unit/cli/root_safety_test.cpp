@@ -18,6 +18,7 @@
 #include "cli/mode_store.h"
 #include "glintctl_process.h"
 #include "sim_rig.h"
+#include "tests/support/scratch_folder.h"
 
 namespace {
 
@@ -27,33 +28,23 @@ bool Says(const std::string& text, const std::string& part) {
     return text.find(part) != std::string::npos;
 }
 
-// A folder of the test's own, removed with it.
-struct Scratch {
-    fs::path path = fs::path(testing::TempDir()) / ("glintctl_safety_" + std::to_string(getpid()));
-    Scratch() {
-        fs::remove_all(path);
-        fs::create_directories(path);
-    }
-    ~Scratch() { fs::remove_all(path); }
-};
-
 TEST(BusLockFile, OnlyARegularFileOfItsOwnerIsUsedAndOpeningNeverBlocks) {
-    Scratch scratch;
+    testsupport::ScratchFolder scratch{"glintctl_safety"};
     const uid_t me = getuid();
     std::string failure;
-    const fs::path fifo = scratch.path / "fifo";
+    const fs::path fifo = scratch.Path() / "fifo";
     ASSERT_EQ(mkfifo(fifo.c_str(), 0600), 0);
     EXPECT_EQ(glintctl::FileBusLock::Open(fifo, me, failure), nullptr);
     EXPECT_TRUE(Says(failure, "not a regular file")) << failure;
 
-    const fs::path plain = scratch.path / "plain";
+    const fs::path plain = scratch.Path() / "plain";
     std::ofstream(plain).put('x');
-    fs::create_symlink(plain, scratch.path / "link");
-    EXPECT_EQ(glintctl::FileBusLock::Open(scratch.path / "link", me, failure), nullptr);
+    fs::create_symlink(plain, scratch.Path() / "link");
+    EXPECT_EQ(glintctl::FileBusLock::Open(scratch.Path() / "link", me, failure), nullptr);
     EXPECT_EQ(glintctl::FileBusLock::Open(plain, me + 1, failure), nullptr);
     EXPECT_TRUE(Says(failure, "is owned by user " + std::to_string(me))) << failure;
 
-    const fs::path made = scratch.path / "made";
+    const fs::path made = scratch.Path() / "made";
     EXPECT_NE(glintctl::FileBusLock::Open(made, me, failure), nullptr) << failure;
     struct stat status {};
     ASSERT_EQ(stat(made.c_str(), &status), 0);
@@ -61,24 +52,24 @@ TEST(BusLockFile, OnlyARegularFileOfItsOwnerIsUsedAndOpeningNeverBlocks) {
 }
 
 TEST(OwnedFolder, AFolderOthersMayWriteToALinkOrAnotherUsersFolderIsRefused) {
-    Scratch scratch;
+    testsupport::ScratchFolder scratch{"glintctl_safety"};
     const uid_t me = getuid();
-    const std::string made = (scratch.path / "made").string();
+    const std::string made = (scratch.Path() / "made").string();
     EXPECT_EQ(glintctl::PrepareOwnedFolder(made, me), "");
     EXPECT_TRUE(Says(glintctl::FolderProblem(made, me + 1), "owned by user")) << made;
-    const fs::path open = scratch.path / "open";
+    const fs::path open = scratch.Path() / "open";
     fs::create_directory(open);
     ASSERT_EQ(chmod(open.c_str(), 0777), 0);
     EXPECT_TRUE(Says(glintctl::FolderProblem(open, me), "may be written by other users"));
-    fs::create_directory_symlink(made, scratch.path / "link");
-    EXPECT_TRUE(Says(glintctl::FolderProblem(scratch.path / "link", me), "symbolic link"));
+    fs::create_directory_symlink(made, scratch.Path() / "link");
+    EXPECT_TRUE(Says(glintctl::FolderProblem(scratch.Path() / "link", me), "symbolic link"));
 }
 
 TEST(KeptMode, IsReplacedWholeAndNeverWrittenThroughALinkPlantedInItsFolder) {
-    Scratch scratch;
-    const fs::path victim = scratch.path / "victim";
+    testsupport::ScratchFolder scratch{"glintctl_safety"};
+    const fs::path victim = scratch.Path() / "victim";
     std::ofstream(victim) << "precious";
-    const fs::path folder = scratch.path / "kept";
+    const fs::path folder = scratch.Path() / "kept";
     fs::create_directory(folder);
     fs::create_symlink(victim, folder / "mode");
     fs::create_symlink(victim, folder / "mode.new");

@@ -41,21 +41,17 @@ struct Rig {
     }
 };
 
-std::string Hex(unsigned value) {
-    return FakePortIo::Hex(value);
-}
-
 // The port writes that select an EC address and its data sub-register.
 Events SelectSequence(std::uint16_t address) {
-    return {"W 4E 2E", "W 4F 11", "W 4E 2F", "W 4F " + Hex(address >> 8),
-            "W 4E 2E", "W 4F 10", "W 4E 2F", "W 4F " + Hex(address & 0xFF),
+    return {"W 4E 2E", "W 4F 11", "W 4E 2F", "W 4F " + HexDigits(address >> 8, 2),
+            "W 4E 2E", "W 4F 10", "W 4E 2F", "W 4F " + HexDigits(address & 0xFF, 2),
             "W 4E 2E", "W 4F 12"};
 }
 
 Events WriteAccess(std::uint16_t address, std::uint8_t value) {
     Events events = SelectSequence(address);
     events.push_back("W 4E 2F");
-    events.push_back("W 4F " + Hex(value));
+    events.push_back("W 4F " + HexDigits(value, 2));
     return events;
 }
 

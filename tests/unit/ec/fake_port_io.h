@@ -9,6 +9,7 @@
 #include "ec/bus_lock.h"
 #include "ec/ec_port.h"
 #include "ec/port_io.h"
+#include "framework/hex_text.h"
 
 // Everything a fake back end and fake bus lock see, in order, as readable lines:
 // "open", "usable", "W 4E 2E", "R 4F", "lock", "unlock"; "lock" and "lock timed out" are
@@ -43,34 +44,25 @@ public:
     }
     bool Write(std::uint16_t port, std::uint8_t value) override {
         if (Refused()) {
-            log.events.push_back("W " + Hex(port) + " " + Hex(value) + " refused");
+            log.events.push_back("W " + HexDigits(port, 2) + " " + HexDigits(value, 2) +
+                                 " refused");
             return false;
         }
-        log.events.push_back("W " + Hex(port) + " " + Hex(value));
+        log.events.push_back("W " + HexDigits(port, 2) + " " + HexDigits(value, 2));
         return true;
     }
     std::optional<std::uint16_t> Read(std::uint16_t port) override {
         if (Refused()) {
-            log.events.push_back("R " + Hex(port) + " refused");
+            log.events.push_back("R " + HexDigits(port, 2) + " refused");
             return std::nullopt;
         }
-        log.events.push_back("R " + Hex(port));
+        log.events.push_back("R " + HexDigits(port, 2));
         if (config.reads.empty()) {
             return 0;
         }
         const std::uint16_t value = config.reads.front();
         config.reads.pop_front();
         return value;
-    }
-
-    static std::string Hex(unsigned value) {
-        static const char digits[] = "0123456789ABCDEF";
-        std::string text;
-        do {
-            text.insert(text.begin(), digits[value & 0xF]);
-            value >>= 4;
-        } while (value != 0);
-        return text.size() == 1 ? "0" + text : text;
     }
 
 private:

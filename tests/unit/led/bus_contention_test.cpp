@@ -19,9 +19,7 @@ using Events = std::vector<std::string>;
 
 class NoIcons final : public ModeButtonView {
 public:
-    void SetButtonIcon(ModeButton, const std::string& iconPath) override {
-        icons.push_back(iconPath);
-    }
+    void SetButtonIcon(int, const std::string& iconPath) override { icons.push_back(iconPath); }
     std::vector<std::string> icons;
 };
 
@@ -113,7 +111,7 @@ TEST(BusContention, PollReadsTheLevelOrSkipsWholly) {
         ec.memory[0xC4FD] = 2;
         ec.otherTool.wantsBusBefore = ec.otherTool.accessesDone + point;
 
-        monitor.OnTimer(PowerLevelMonitor::kPollTimerId);
+        monitor.OnTimer(kPowerPollTimer);
 
         const bool skipped = point == 0;
         EXPECT_EQ(ec.log, skipped ? Events{} : Events{"R C4FD"});

@@ -12,15 +12,7 @@
 #include "ec/ec_port.h"
 #include "ec/port_io.h"
 #include "ec/super_io_decoder.h"
-
-// value as the given number of upper-case hex digits, as the EC logs show addresses and bytes.
-inline std::string HexDigits(unsigned value, int digits) {
-    std::string text(static_cast<std::size_t>(digits), '0');
-    for (int i = digits - 1; i >= 0; --i, value >>= 4) {
-        text[static_cast<std::size_t>(i)] = "0123456789ABCDEF"[value & 0xF];
-    }
-    return text;
-}
+#include "framework/hex_text.h"
 
 // Another tool on the same bus. It wants the bus from a given EC byte access of ours on
 // (counted over the whole run, from 0) and takes it as soon as it is free from then on; having

@@ -17,16 +17,16 @@ class RecordingView final : public ModeButtonView {
 public:
     explicit RecordingView(Events& eventLog) : log(eventLog) {}
 
-    void SetButtonIcon(ModeButton button, const std::string& iconPath) override {
-        log.push_back("icon " + std::to_string(static_cast<int>(button)) + " " + iconPath);
-        icons[button] = iconPath;
+    void SetButtonIcon(int controlId, const std::string& iconPath) override {
+        log.push_back("icon " + std::to_string(controlId) + " " + iconPath);
+        icons[controlId] = iconPath;
         if (onIcon) {
             onIcon();
         }
     }
 
     Events& log;
-    std::map<ModeButton, std::string> icons;
+    std::map<int, std::string> icons;
     std::function<void()> onIcon;
 };
 
@@ -60,74 +60,42 @@ struct ControllerRig {
     }
 };
 
-struct ModeCase {
-    LedMode mode;
-    ModeButton button;
-    std::size_t flag;
-    std::uint8_t controlBefore;
-    Events ecTraffic;
-};
-
-class SelectLedModeCase : public testing::TestWithParam<ModeCase> {};
-
-TEST_P(SelectLedModeCase, WritesModeThenRewritesBitZeroOfControlByte) {
-    const ModeCase& c = GetParam();
-    ControllerRig rig;
-    rig.ec.memory[0xC422] = c.controlBefore;
-
-    rig.controller.SelectLedMode(c.mode);
-
-    EXPECT_EQ(rig.EcEvents(), c.ecTraffic);
-    Flags expectedFlags{};
-    expectedFlags[c.flag] = 1;
-    EXPECT_EQ(rig.controller.SelectionFlags(), expectedFlags);
-    EXPECT_EQ(rig.controller.CurrentMode(), c.mode);
+// The skin folder's file as the rig's window has it.
+std::string InSkin(const char* file) {
+    return std::string("C:\\Glint\\skin_EN\\") + file;
 }
 
-INSTANTIATE_TEST_SUITE_P(EveryMode, SelectLedModeCase,
-                         testing::Values(ModeCase{LedMode::On,
-                                                  ModeButton::On,
-                                                  RowOfMode(LedMode::On),
-                                                  0xFF,
-                                                  {"W C4FC 01", "R C422", "W C422 FE"}},
-                                         ModeCase{LedMode::RainBow,
-                                                  ModeButton::RainBow,
-                                                  RowOfMode(LedMode::RainBow),
-                                                  0x00,
-                                                  {"W C4FC 02", "R C422", "W C422 01"}},
-                                         ModeCase{LedMode::Auto,
-                                                  ModeButton::Auto,
-                                                  RowOfMode(LedMode::Auto),
-                                                  0xA4,
-                                                  {"W C4FC 00", "R C422", "W C422 A5"}},
-                                         ModeCase{LedMode::Breath,
-                                                  ModeButton::Breath,
-                                                  RowOfMode(LedMode::Breath),
-                                                  0x81,
-                                                  {"W C4FC 03", "R C422", "W C422 81"}},
-                                         ModeCase{LedMode::ColorLoop,
-                                                  ModeButton::ColorLoop,
-                                                  RowOfMode(LedMode::ColorLoop),
-                                                  0x5A,
-                                                  {"W C4FC 04", "R C422", "W C422 5B"}}));
+TEST(SelectLedMode, WritesTheModeThenSetsBitZeroOfTheControlByteClearedForOnOnly) {
+    for (const ModeEntry& entry : kModes) {
+        for (const std::uint8_t before : {0xA4, 0x81}) {
+            SCOPED_TRACE(std::string(entry.name) + " over " + HexDigits(before, 2));
+            ControllerRig rig;
+            rig.ec.memory[0xC422] = before;
+            rig.controller.SelectLedMode(entry.mode);
+
+            const bool on = entry.mode == LedMode::On;
+            const unsigned after = on ? before & 0xFEu : before | 1u;
+            EXPECT_EQ(rig.EcEvents(),
+                      (Events{"W C4FC " + HexDigits(static_cast<unsigned>(entry.mode), 2), "R C422",
+                              "W C422 " + HexDigits(after, 2)}));
+            Flags expectedFlags{};
+            expectedFlags[RowOfMode(entry.mode)] = 1;
+            EXPECT_EQ(rig.controller.SelectionFlags(), expectedFlags);
+            EXPECT_EQ(rig.controller.CurrentMode(), entry.mode);
+        }
+    }
+}
 
 TEST(SelectLedMode, ChosenButtonGetsItsSelectedIconAndTheOthersTheirPlainOnes) {
-    ControllerRig rig;
-    rig.controller.SelectLedMode(LedMode::Breath);
-    const std::map<ModeButton, std::string> expected{
-        {ModeButton::On, "C:\\Glint\\skin_EN\\01_On_0.ico"},
-        {ModeButton::Static, "C:\\Glint\\skin_EN\\02_Static_0.ico"},
-        {ModeButton::Breath, "C:\\Glint\\skin_EN\\03_Breath_1.ico"},
-        {ModeButton::ColorLoop, "C:\\Glint\\skin_EN\\04_ColorLoop_0.ico"},
-        {ModeButton::RainBow, "C:\\Glint\\skin_EN\\05_RainBow_0.ico"},
-        {ModeButton::Auto, "C:\\Glint\\skin_EN\\06_Auto_0.ico"},
-    };
-    EXPECT_EQ(rig.view.icons, expected);
-
-    rig.controller.SelectLedMode(LedMode::On);
-    EXPECT_EQ(rig.view.icons[ModeButton::On], "C:\\Glint\\skin_EN\\01_On_1.ico");
-    EXPECT_EQ(rig.view.icons[ModeButton::Breath], "C:\\Glint\\skin_EN\\03_Breath_0.ico");
-    EXPECT_EQ(rig.view.icons[ModeButton::Static], "C:\\Glint\\skin_EN\\02_Static_0.ico");
+    for (const ModeEntry& chosen : kModes) {
+        ControllerRig rig;
+        rig.controller.SelectLedMode(chosen.mode);
+        std::map<int, std::string> expected;
+        for (const skin_files::ButtonIcons& row : skin_files::kModeRowIcons) {
+            expected[row.control] = InSkin(row.control == chosen.button ? row.selected : row.plain);
+        }
+        EXPECT_EQ(rig.view.icons, expected) << chosen.name;
+    }
 }
 
 TEST(SelectLedMode, TheEcHasTheModeBeforeIconsFlagsAndModeShowIt) {
@@ -150,12 +118,14 @@ TEST(SelectLedMode, TheEcHasTheModeBeforeIconsFlagsAndModeShowIt) {
 
     // The EC traffic first, with the old selection still recorded; then the icons, the chosen
     // flag set before any of them and the old one cleared only after them.
-    ASSERT_EQ(rig.ec.log.size(), 9u);
+    ASSERT_EQ(rig.ec.log.size(), 3 + kModeRowSize);
     for (std::size_t i = 0; i < 3; ++i) {
         EXPECT_NE(rig.ec.log[i].rfind("icon", 0), 0u) << rig.ec.log[i];
     }
-    EXPECT_EQ(rig.ec.log[3], "icon 1004 C:\\Glint\\skin_EN\\04_ColorLoop_1.ico");
-    ASSERT_EQ(flagsAtIcon.size(), 6u);
+    EXPECT_EQ(rig.ec.log[3],
+              "icon " + std::to_string(IDC_COLORLOOP) + " " +
+                  InSkin(skin_files::kModeRowIcons[RowOfMode(LedMode::ColorLoop)].selected));
+    ASSERT_EQ(flagsAtIcon.size(), kModeRowSize);
     for (const Flags& flags : flagsAtIcon) {
         EXPECT_EQ(flags[RowOfMode(LedMode::ColorLoop)], 1);
         EXPECT_EQ(flags[RowOfMode(LedMode::Auto)], 1);
@@ -218,29 +188,32 @@ TEST(LedModeRetry, ClickThatFindsTheBusHeldIsRetriedUntilTheBusIsFree) {
 
     rig.controller.SelectLedMode(LedMode::Breath);
     EXPECT_EQ(rig.timers.running,
-              (std::map<std::uintptr_t, std::uint32_t>{{LedModeController::kRetryTimerId, 100}}));
+              (std::map<std::uintptr_t, std::uint32_t>{{kModeRetryTimer, 100}}));
     // While the bus stays held, ticks touch nothing and the old selection stays shown.
     for (int tick = 0; tick < 10; ++tick) {
-        rig.controller.OnTimer(LedModeController::kRetryTimerId);
+        rig.controller.OnTimer(kModeRetryTimer);
     }
     EXPECT_TRUE(rig.ec.log.empty());
     EXPECT_EQ(rig.controller.CurrentMode(), LedMode::Auto);
-    EXPECT_EQ(rig.view.icons[ModeButton::Auto], "C:\\Glint\\skin_EN\\06_Auto_1.ico");
+    EXPECT_EQ(rig.view.icons[IDC_AUTO],
+              InSkin(skin_files::kModeRowIcons[RowOfMode(LedMode::Auto)].selected));
     // Only a mode the EC has is kept for after a restart.
     EXPECT_EQ(rig.recorded.modes, std::vector<LedMode>{LedMode::Auto});
     // Other timers are not the controller's.
-    rig.controller.OnTimer(1);
-    rig.controller.OnTimer(2);
-    EXPECT_TRUE(rig.timers.Running(LedModeController::kRetryTimerId));
+    rig.controller.OnTimer(kPowerPollTimer);
+    rig.controller.OnTimer(kEcStartupRetryTimer);
+    EXPECT_TRUE(rig.timers.Running(kModeRetryTimer));
 
     rig.ec.otherTool.LetGo();
-    rig.controller.OnTimer(LedModeController::kRetryTimerId);
+    rig.controller.OnTimer(kModeRetryTimer);
     EXPECT_EQ(rig.EcEvents(), (Events{"W C4FC 03", "R C422", "W C422 F7"}));
     EXPECT_EQ(rig.controller.CurrentMode(), LedMode::Breath);
     EXPECT_EQ(rig.recorded.modes, (std::vector<LedMode>{LedMode::Auto, LedMode::Breath}));
-    EXPECT_EQ(rig.view.icons[ModeButton::Breath], "C:\\Glint\\skin_EN\\03_Breath_1.ico");
-    EXPECT_EQ(rig.view.icons[ModeButton::Auto], "C:\\Glint\\skin_EN\\06_Auto_0.ico");
-    EXPECT_FALSE(rig.timers.Running(LedModeController::kRetryTimerId));
+    EXPECT_EQ(rig.view.icons[IDC_BREATH],
+              InSkin(skin_files::kModeRowIcons[RowOfMode(LedMode::Breath)].selected));
+    EXPECT_EQ(rig.view.icons[IDC_AUTO],
+              InSkin(skin_files::kModeRowIcons[RowOfMode(LedMode::Auto)].plain));
+    EXPECT_FALSE(rig.timers.Running(kModeRetryTimer));
 }
 
 TEST(LedModeRetry, ClickIsGivenUpAfterABoundedNumberOfTries) {
@@ -248,8 +221,8 @@ TEST(LedModeRetry, ClickIsGivenUpAfterABoundedNumberOfTries) {
     rig.ec.otherTool.WantBusFromNow();
     rig.controller.SelectLedMode(LedMode::On);
     int ticks = 0;
-    while (rig.timers.Running(LedModeController::kRetryTimerId) && ticks < 1000) {
-        rig.controller.OnTimer(LedModeController::kRetryTimerId);
+    while (rig.timers.Running(kModeRetryTimer) && ticks < 1000) {
+        rig.controller.OnTimer(kModeRetryTimer);
         ++ticks;
     }
     EXPECT_EQ(ticks, LedModeController::kRetryAttempts);
@@ -267,13 +240,13 @@ TEST(LedModeRetry, ANewerClickReplacesTheOneWaiting) {
     ControllerRig rig;
     rig.ec.otherTool.WantBusFromNow();
     rig.controller.SelectLedMode(LedMode::On);
-    rig.controller.OnTimer(LedModeController::kRetryTimerId);
+    rig.controller.OnTimer(kModeRetryTimer);
     rig.controller.SelectLedMode(LedMode::ColorLoop);
     EXPECT_EQ(rig.controller.PendingMode(), LedMode::ColorLoop);
 
     rig.ec.otherTool.LetGo();
-    rig.controller.OnTimer(LedModeController::kRetryTimerId);
-    rig.controller.OnTimer(LedModeController::kRetryTimerId);
+    rig.controller.OnTimer(kModeRetryTimer);
+    rig.controller.OnTimer(kModeRetryTimer);
     EXPECT_EQ(rig.EcEvents(), (Events{"W C4FC 04", "R C422", "W C422 01"}));
     EXPECT_EQ(rig.controller.CurrentMode(), LedMode::ColorLoop);
 }
@@ -285,20 +258,20 @@ TEST(LedModeRetry, ResumeWriteIsRetriedBoundedly) {
     rig.ec.otherTool.WantBusFromNow();
 
     rig.controller.OnPowerBroadcast(LedModeController::kResumeSuspend);
-    EXPECT_TRUE(rig.timers.Running(LedModeController::kRetryTimerId));
-    rig.controller.OnTimer(LedModeController::kRetryTimerId);
+    EXPECT_TRUE(rig.timers.Running(kModeRetryTimer));
+    rig.controller.OnTimer(kModeRetryTimer);
     rig.ec.otherTool.LetGo();
-    rig.controller.OnTimer(LedModeController::kRetryTimerId);
+    rig.controller.OnTimer(kModeRetryTimer);
     EXPECT_EQ(rig.ec.log, (Events{"W C4FC 02"}));
-    EXPECT_FALSE(rig.timers.Running(LedModeController::kRetryTimerId));
+    EXPECT_FALSE(rig.timers.Running(kModeRetryTimer));
 
     // Held for good: the tries end, with nothing written.
     rig.ec.log.clear();
     rig.ec.otherTool.WantBusFromNow();
     rig.controller.OnPowerBroadcast(LedModeController::kResumeCritical);
     int ticks = 0;
-    while (rig.timers.Running(LedModeController::kRetryTimerId) && ticks < 1000) {
-        rig.controller.OnTimer(LedModeController::kRetryTimerId);
+    while (rig.timers.Running(kModeRetryTimer) && ticks < 1000) {
+        rig.controller.OnTimer(kModeRetryTimer);
         ++ticks;
     }
     EXPECT_EQ(ticks, LedModeController::kRetryAttempts);
@@ -314,9 +287,9 @@ TEST(LedModeRetry, AClickThatGetsThroughMakesAWaitingResumeWriteNeedless) {
     rig.ec.log.clear();
 
     rig.controller.SelectLedMode(LedMode::On);
-    rig.controller.OnTimer(LedModeController::kRetryTimerId);
+    rig.controller.OnTimer(kModeRetryTimer);
     EXPECT_EQ(rig.EcEvents(), (Events{"W C4FC 01", "R C422", "W C422 00"}));
-    EXPECT_FALSE(rig.timers.Running(LedModeController::kRetryTimerId));
+    EXPECT_FALSE(rig.timers.Running(kModeRetryTimer));
 }
 
 } // namespace

@@ -1,49 +1,48 @@
 #include <gtest/gtest.h>
 
 #include <set>
-#include <string>
+#include <string_view>
+#include <utility>
 
-#include "led/led_mode.h"
+#include "led/led_mode_names.h"
+#include "led/mode_row.h"
 
 namespace {
 
-// A copied row would give two buttons the same mode or icons, and one mode no button at all.
-TEST(ModeTable, EveryModeHasOneButtonAndEveryButtonItsOwnIcons) {
-    std::set<int> modes;
+// A copied row would give two modes one code, name or button, and leave a button without a mode.
+TEST(ModeTable, EachCodeNameAndButtonIsOneModesAndEachButtonIsInTheMessageRange) {
+    std::set<int> codes;
+    std::set<std::string_view> names;
     std::set<int> buttons;
-    std::set<std::string> stems;
-    for (const ModeButtonRow& row : kModeButtons) {
-        if (row.mode) {
-            EXPECT_TRUE(modes.insert(static_cast<int>(*row.mode)).second) << row.iconStem;
-        }
-        EXPECT_TRUE(buttons.insert(static_cast<int>(row.button)).second) << row.iconStem;
-        EXPECT_TRUE(stems.insert(row.iconStem).second) << row.iconStem;
+    for (const ModeEntry& entry : kModes) {
+        EXPECT_TRUE(codes.insert(static_cast<int>(entry.mode)).second) << entry.name;
+        EXPECT_TRUE(names.insert(entry.name).second) << entry.name;
+        EXPECT_TRUE(buttons.insert(entry.button).second) << entry.name;
+        EXPECT_EQ(FindMode(entry.mode), &entry);
+        EXPECT_EQ(ModeOfButton(entry.button), &entry);
+        EXPECT_EQ(skin_files::kModeRowIcons[RowOfMode(entry.mode)].control, entry.button);
+        EXPECT_GE(entry.button, FirstModeButtonId());
+        EXPECT_LE(entry.button, LastModeButtonId());
     }
-    for (const LedMode mode :
-         {LedMode::Auto, LedMode::On, LedMode::RainBow, LedMode::Breath, LedMode::ColorLoop}) {
-        ASSERT_LT(RowOfMode(mode), kModeButtons.size()) << static_cast<int>(mode);
-        EXPECT_EQ(kModeButtons[RowOfMode(mode)].mode, mode);
+    // The exit button's id lies inside the range but is no mode's.
+    EXPECT_EQ(ModeOfButton(IDC_EXIT), nullptr);
+    EXPECT_EQ(RowOfButton(IDC_EXIT), kModeRowSize);
+    EXPECT_EQ(RowOfMode(static_cast<LedMode>(9)), kModeRowSize);
+}
+
+// The EC's own codes of the effects, under the names the command line and kept-mode file use.
+TEST(ModeTable, TheEffectsKeepTheirEcCodes) {
+    const std::pair<std::string_view, int> known[] = {
+        {"auto", 0}, {"on", 1}, {"rainbow", 2}, {"breath", 3}, {"colorloop", 4}};
+    for (const auto& [name, code] : known) {
+        EXPECT_EQ(ModeFromName(name), static_cast<LedMode>(code)) << name;
     }
 }
 
-TEST(ModeTable, LooksUpRowsByControlIdWithinTheMessageRange) {
-    for (std::size_t row = 0; row < kModeButtons.size(); ++row) {
-        const int id = static_cast<int>(kModeButtons[row].button);
-        EXPECT_EQ(RowOfButton(id), row);
-        EXPECT_GE(id, FirstModeButtonId());
-        EXPECT_LE(id, LastModeButtonId());
+TEST(ModeTable, EachButtonOfTheModeRowHasARowOfItsOwn) {
+    for (std::size_t row = 0; row < kModeRowSize; ++row) {
+        EXPECT_EQ(RowOfButton(skin_files::kModeRowIcons[row].control), row);
     }
-    EXPECT_EQ(FirstModeButtonId(), 1000);
-    EXPECT_EQ(LastModeButtonId(), 1010);
-    // The exit button's id lies inside the range but has no row.
-    EXPECT_EQ(RowOfButton(1005), kModeButtons.size());
-    EXPECT_EQ(RowOfMode(static_cast<LedMode>(9)), kModeButtons.size());
-}
-
-TEST(ModeTable, IconFilesAreTheStemWithThePlainOrSelectedSuffix) {
-    const ModeButtonRow& breath = kModeButtons[RowOfMode(LedMode::Breath)];
-    EXPECT_EQ(PlainIconFile(breath), "\\03_Breath_0.ico");
-    EXPECT_EQ(SelectedIconFile(breath), "\\03_Breath_1.ico");
 }
 
 } // namespace

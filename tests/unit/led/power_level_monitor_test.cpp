@@ -24,7 +24,7 @@ struct MonitorRig {
     // One poll with the power-level register holding the reading.
     void Poll(std::uint8_t reading) {
         ec.memory[0xC4FD] = reading;
-        monitor.OnTimer(PowerLevelMonitor::kPollTimerId);
+        monitor.OnTimer(kPowerPollTimer);
     }
 };
 
@@ -82,7 +82,7 @@ TEST(PowerPoll, EachAcceptedChangeUpdatesTheSamePopupAndRestartsTheHideTimer) {
                                "placement 0", "show", "start 2 3000"}));
 
     rig.log.clear();
-    rig.monitor.OnTimer(PowerLevelMonitor::kHideTimerId);
+    rig.monitor.OnTimer(kPopupHideTimer);
     EXPECT_EQ(rig.log, (Events{"stop 2", "hide"}));
 }
 
@@ -99,7 +99,7 @@ TEST(PowerPoll, AChangeWhileThePopupIsBeingMadeMakesNoSecondPopup) {
     rig.host.duringCreation = [&] {
         rig.Poll(3);
         rig.monitor.OnTestLevel();
-        rig.monitor.OnTimer(PowerLevelMonitor::kHideTimerId);
+        rig.monitor.OnTimer(kPopupHideTimer);
     };
     rig.Poll(2);
 
@@ -112,7 +112,7 @@ TEST(PowerPoll, AChangeWhileThePopupIsBeingMadeMakesNoSecondPopup) {
 TEST(PowerPoll, OtherTimersAreLeftAlone) {
     MonitorRig rig;
     rig.ec.memory[0xC4FD] = 2;
-    rig.monitor.OnTimer(3);
+    rig.monitor.OnTimer(kModeRetryTimer);
     rig.monitor.OnTimer(0);
     EXPECT_TRUE(rig.log.empty());
     EXPECT_TRUE(rig.ec.log.empty());

@@ -14,13 +14,9 @@ sys.path.insert(0, os.path.join(SOURCE, 'tools', 'skingen'))
 
 import skingen  # noqa: E402
 from layout import BUTTON_RECTS  # noqa: E402
+from skin_list import FILES  # noqa: E402
 from winfiles import bmp_bytes, ico_bytes  # noqa: E402
-
-SKIN_FILES = sorted([
-    '0_BG.bmp', '01_On_0.ico', '01_On_1.ico', '02_Static_0.ico', '03_Breath_0.ico',
-    '03_Breath_1.ico', '04_ColorLoop_0.ico', '04_ColorLoop_1.ico', '05_RainBow_0.ico',
-    '05_RainBow_1.ico', '06_Auto_0.ico', '06_Auto_1.ico', '06_Exit.ico', '07_Min.ico',
-    'Perf_P1_Blue.bmp', 'Perf_P2_Green.bmp', 'Perf_P3_Red.bmp'])
+from words import SETS  # noqa: E402
 
 
 def _sample(width, height):
@@ -95,10 +91,10 @@ class IconCutting(unittest.TestCase):
 
 
 class CommittedArtwork(unittest.TestCase):
-    def test_each_skin_folder_holds_the_seventeen_files(self):
-        for folder in ('skin_EN', 'skin_CN'):
+    def test_each_skin_folder_holds_the_listed_files(self):
+        for folder in SETS:
             self.assertEqual(sorted(os.listdir(os.path.join(SOURCE, 'skins', folder))),
-                             SKIN_FILES)
+                             sorted(FILES))
 
     def test_generator_reproduces_the_committed_files_byte_for_byte(self):
         with tempfile.TemporaryDirectory() as out:
@@ -106,7 +102,8 @@ class CommittedArtwork(unittest.TestCase):
             generated = []
             for folder, _, names in os.walk(out):
                 generated += [os.path.relpath(os.path.join(folder, n), out) for n in names]
-            self.assertEqual(len(generated), 2 * 17 + 2)
+            # Each set's files, the application icon and the built-in background.
+            self.assertEqual(len(generated), len(SETS) * len(FILES) + 2)
             for relative in sorted(generated):
                 with open(os.path.join(out, relative), 'rb') as f:
                     fresh = f.read()

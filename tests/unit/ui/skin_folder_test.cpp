@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include "framework/path_text.h"
 #include "ui/core/skin_folder.h"
 
 namespace {
@@ -12,8 +13,8 @@ TEST(SkinFolder, ChineseOnlyForSimplifiedChinese) {
     }
 }
 
-TEST(SkinFolder, BackgroundPathOfAProgramInCAB) {
-    EXPECT_EQ(SkinFolderFor("C:\\A\\B", 1033) + kSkinBackgroundFile, "C:\\A\\B\\skin_EN\\0_BG.bmp");
+TEST(SkinFolder, AFilePathOfAProgramInCAB) {
+    EXPECT_EQ(PathInFolder(SkinFolderFor("C:\\A\\B", 1033), "x.bmp"), "C:\\A\\B\\skin_EN\\x.bmp");
 }
 
 } // namespace

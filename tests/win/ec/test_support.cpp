@@ -1,6 +1,5 @@
 #include "test_support.h"
 
-#include <atomic>
 #include <fstream>
 #include <iterator>
 #include <vector>
@@ -31,11 +30,8 @@ std::optional<DWORD> RunProgramCapturing(const std::filesystem::path& program,
                                          const std::wstring& args,
                                          const std::filesystem::path& workingFolder,
                                          std::string& output) {
-    static std::atomic<unsigned> counter{0};
-    const std::filesystem::path outputFile =
-        std::filesystem::temp_directory_path() /
-        ("glint_output_" + std::to_string(GetCurrentProcessId()) + "_" + std::to_string(counter++) +
-         ".txt");
+    const ScratchFolder scratch("glint_output");
+    const std::filesystem::path outputFile = scratch / "output.txt";
     SECURITY_ATTRIBUTES inheritable{sizeof(inheritable), nullptr, TRUE};
     HANDLE file = CreateFileW(outputFile.c_str(), GENERIC_WRITE, FILE_SHARE_READ, &inheritable,
                               CREATE_ALWAYS, FILE_ATTRIBUTE_TEMPORARY, nullptr);
@@ -52,9 +48,6 @@ std::optional<DWORD> RunProgramCapturing(const std::filesystem::path& program,
     }
     std::ifstream in(outputFile, std::ios::binary);
     output.assign(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
-    in.close();
-    std::error_code ignored;
-    std::filesystem::remove(outputFile, ignored);
     return exitCode;
 }
 

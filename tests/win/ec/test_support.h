@@ -6,12 +6,13 @@
 #include <optional>
 #include <string>
 
+#include "tests/support/scratch_folder.h"
 #include "tests/support/win/child_process.h"
 #include "tests/support/win/folders.h"
 #include "tools/ecsim/state/ec_sim_state.h"
 
+using testsupport::ScratchFolder;
 using wintest::ProgramFolder;
-using wintest::ScratchFolder;
 
 // Points this process, and the processes it starts, at a simulated EC state file, created
 // with the default state; returns it opened.

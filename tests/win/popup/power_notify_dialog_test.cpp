@@ -1,7 +1,9 @@
 #include "ui/power_notify_dialog.h"
 
 #include "framework/app.h"
+#include "framework/path_text.h"
 #include "res/resource.h"
+#include "res/skin_files.h"
 #include "skin_folder.h"
 #include "tests/support/win/message_boxes.h"
 #include "ui_pump.h"
@@ -23,11 +25,6 @@ constexpr Rgb kBlue{0, 0, 255};
 constexpr Rgb kGreen{0, 200, 0};
 constexpr Rgb kDarkGreen{0, 100, 0};
 constexpr Rgb kRed{220, 0, 0};
-
-// The popup's timers: place it, refresh its level, hide it.
-constexpr UINT_PTR kPlaceTimer = 1;
-constexpr UINT_PTR kRefreshTimer = 2;
-constexpr UINT_PTR kHideTimer = 3;
 
 // Odd sizes, so that every halving truncates.
 constexpr int kWidth = 301;
@@ -96,15 +93,15 @@ protected:
     }
 
     void WriteBlue() {
-        ASSERT_TRUE(skin.WriteSolidBitmap("Perf_P1_Blue.bmp", kWidth, kHeight, kBlue));
+        ASSERT_TRUE(skin.WriteSolidBitmap(skin_files::kPopupBitmaps[0], kWidth, kHeight, kBlue));
     }
     void WriteGreen() {
         ASSERT_TRUE(
-            skin.WriteBitmap("Perf_P2_Green.bmp", kGreenWidth, kGreenHeight,
+            skin.WriteBitmap(skin_files::kPopupBitmaps[1], kGreenWidth, kGreenHeight,
                              [](int x, int) { return x < kGreenWidth / 2 ? kGreen : kDarkGreen; }));
     }
     void WriteRed() {
-        ASSERT_TRUE(skin.WriteSolidBitmap("Perf_P3_Red.bmp", kWidth, kHeight, kRed));
+        ASSERT_TRUE(skin.WriteSolidBitmap(skin_files::kPopupBitmaps[2], kWidth, kHeight, kRed));
     }
 
     // Creates the popup as its owner does, noting and dismissing any message box on the way.
@@ -149,7 +146,7 @@ protected:
         bool ticked = false;
         const auto noteTick = [&](const MSG& msg) {
             ticked = ticked || (msg.hwnd == Popup() && msg.message == WM_TIMER &&
-                                msg.wParam == kRefreshTimer);
+                                msg.wParam == CDlgPwrNotify::kRefreshTimer);
         };
         return PumpUntil([&] { return ticked; }, std::chrono::seconds(10), noteTick);
     }
@@ -200,9 +197,9 @@ TEST_F(PowerPopup, HidesItselfAboutASecondAfterPlacement) {
     std::optional<Clock::time_point> hiddenAt;
     const auto noteTicks = [&](const MSG& msg) {
         if (msg.hwnd == Popup() && msg.message == WM_TIMER) {
-            if (msg.wParam == kPlaceTimer && !placedAt) {
+            if (msg.wParam == CDlgPwrNotify::kPlaceTimer && !placedAt) {
                 placedAt = Clock::now();
-            } else if (msg.wParam == kHideTimer && !hiddenAt) {
+            } else if (msg.wParam == CDlgPwrNotify::kHideTimer && !hiddenAt) {
                 hiddenAt = Clock::now();
             }
         }
@@ -217,8 +214,8 @@ TEST_F(PowerPopup, HidesItselfAboutASecondAfterPlacement) {
     EXPECT_GE(*hiddenAt - *placedAt, std::chrono::milliseconds(950));
 
     EXPECT_TRUE(::IsWindow(Popup())) << "ending the dialog only hides it";
-    EXPECT_FALSE(::KillTimer(Popup(), kPlaceTimer)) << "placement happens once";
-    EXPECT_FALSE(::KillTimer(Popup(), kHideTimer)) << "the self-hide happens once";
+    EXPECT_FALSE(::KillTimer(Popup(), CDlgPwrNotify::kPlaceTimer)) << "placement happens once";
+    EXPECT_FALSE(::KillTimer(Popup(), CDlgPwrNotify::kHideTimer)) << "the self-hide happens once";
 }
 
 // KillTimer fails for a timer that is not running, so it tells whether the refresh runs.
@@ -226,12 +223,14 @@ TEST_F(PowerPopup, RefreshesOnlyWhileShownWhicheverWayItIsHidden) {
     WriteBlue();
     WriteRed();
     Create(1, 0);
-    EXPECT_FALSE(::KillTimer(Popup(), kRefreshTimer)) << "no refresh before the first show";
+    EXPECT_FALSE(::KillTimer(Popup(), CDlgPwrNotify::kRefreshTimer))
+        << "no refresh before the first show";
 
     popup->ShowWindow(SW_SHOW);
     EXPECT_TRUE(RefreshTicks());
     ASSERT_TRUE(PumpUntil([&] { return !::IsWindowVisible(Popup()); }));
-    EXPECT_FALSE(::KillTimer(Popup(), kRefreshTimer)) << "still refreshing after its own hide";
+    EXPECT_FALSE(::KillTimer(Popup(), CDlgPwrNotify::kRefreshTimer))
+        << "still refreshing after its own hide";
 
     // Shown and hidden again by the owner.
     popup->ShowWindow(SW_SHOW);
@@ -239,7 +238,8 @@ TEST_F(PowerPopup, RefreshesOnlyWhileShownWhicheverWayItIsHidden) {
     ShowLevel(3);
     EXPECT_EQ(Pixel(3, 3), ToColorRef(kRed)) << "a change while shown is painted";
     popup->ShowWindow(SW_HIDE);
-    EXPECT_FALSE(::KillTimer(Popup(), kRefreshTimer)) << "still refreshing after the owner's hide";
+    EXPECT_FALSE(::KillTimer(Popup(), CDlgPwrNotify::kRefreshTimer))
+        << "still refreshing after the owner's hide";
 
     // Shown and hidden by moving the window.
     ::SetWindowPos(Popup(), nullptr, 0, 0, 0, 0,
@@ -247,7 +247,8 @@ TEST_F(PowerPopup, RefreshesOnlyWhileShownWhicheverWayItIsHidden) {
     EXPECT_TRUE(RefreshTicks());
     ::SetWindowPos(Popup(), nullptr, 0, 0, 0, 0,
                    SWP_HIDEWINDOW | SWP_NOMOVE | SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
-    EXPECT_FALSE(::KillTimer(Popup(), kRefreshTimer)) << "still refreshing after a hiding move";
+    EXPECT_FALSE(::KillTimer(Popup(), CDlgPwrNotify::kRefreshTimer))
+        << "still refreshing after a hiding move";
 }
 
 // No refresh ran while the popup was hidden: the show itself takes up the level changed
@@ -324,7 +325,7 @@ TEST_F(PowerPopup, MissingLevel1BitmapShowsBothMessagesThenTakesTheTemplatesSize
     EXPECT_EQ(boxes[0].caption, L"提示");
     EXPECT_EQ(boxes[0].text, L"导入背景图失败!");
     EXPECT_EQ(boxes[1].caption, L"GlintPopupTests");
-    EXPECT_EQ(boxes[1].text, Widen(skin.Path() + "\\Perf_P1_Blue.bmp"));
+    EXPECT_EQ(boxes[1].text, Widen(PathInFolder(skin.Path(), skin_files::kPopupBitmaps[0])));
 
     const SIZE size = TemplateSize();
     ASSERT_GT(size.cx, 0);

@@ -5,7 +5,7 @@
 #include <functional>
 #include <string>
 
-#include "tests/support/win/folders.h"
+#include "tests/support/scratch_folder.h"
 
 struct Rgb {
     std::uint8_t r = 0;
@@ -32,6 +32,6 @@ public:
     bool WriteSolidBitmap(const std::string& name, int width, int height, Rgb colour);
 
 private:
-    wintest::ScratchFolder folder;
+    testsupport::ScratchFolder folder;
     std::string path;
 };

@@ -9,6 +9,7 @@
 
 #include "button_rects.h"
 #include "framework/path_text.h"
+#include "res/skin_files.h"
 #include "resource.h"
 #include "tests/support/win/canvas.h"
 #include "ui/core/language.h"
@@ -20,7 +21,7 @@ std::string SkinFolder(const char* name) {
         return static_cast<std::size_t>(
             GetModuleFileNameA(nullptr, buffer, static_cast<DWORD>(capacity)));
     });
-    return FolderOfPath(exe) + "\\" + name;
+    return PathInFolder(FolderOfPath(exe), name);
 }
 
 MeasuredRect RectOf(int id) {
@@ -40,32 +41,38 @@ struct IconFile {
     int control;
 };
 
-const IconFile kIcons[] = {
-    {"01_On_0.ico", 1000},        {"01_On_1.ico", 1000},      {"02_Static_0.ico", 1002},
-    {"03_Breath_0.ico", 1003},    {"03_Breath_1.ico", 1003},  {"04_ColorLoop_0.ico", 1004},
-    {"04_ColorLoop_1.ico", 1004}, {"05_RainBow_0.ico", 1001}, {"05_RainBow_1.ico", 1001},
-    {"06_Auto_0.ico", 1010},      {"06_Auto_1.ico", 1010},    {"06_Exit.ico", 1005},
-    {"07_Min.ico", 1006},
-};
+// Each button's icons, plain and selected.
+std::vector<IconFile> Icons() {
+    std::vector<IconFile> icons;
+    for (const skin_files::ButtonIcons& button : skin_files::kButtonIcons) {
+        icons.push_back({button.plain, button.control});
+        if (button.selected != nullptr) {
+            icons.push_back({button.selected, button.control});
+        }
+    }
+    return icons;
+}
 
 struct BitmapFile {
     const char* name;
     int width, height;
 };
 
-const BitmapFile kBitmaps[] = {
-    {"0_BG.bmp", 1024, 769},
-    {"Perf_P1_Blue.bmp", 300, 180},
-    {"Perf_P2_Green.bmp", 300, 180},
-    {"Perf_P3_Red.bmp", 300, 180},
-};
+// The background is a little larger than the window (the pattern brush crops it).
+std::vector<BitmapFile> Bitmaps() {
+    std::vector<BitmapFile> bitmaps{{skin_files::kBackground, 1024, 769}};
+    for (const char* popup : skin_files::kPopupBitmaps) {
+        bitmaps.push_back({popup, 300, 180});
+    }
+    return bitmaps;
+}
 
 class SkinFiles : public testing::TestWithParam<const char*> {};
 
 TEST_P(SkinFiles, IconsLoadAtTheirButtonsSizeWithAClearRing) {
-    for (const IconFile& file : kIcons) {
+    for (const IconFile& file : Icons()) {
         SCOPED_TRACE(file.name);
-        std::string path = SkinFolder(GetParam()) + "\\" + file.name;
+        std::string path = PathInFolder(SkinFolder(GetParam()), file.name);
         HICON icon = static_cast<HICON>(
             LoadImageA(nullptr, path.c_str(), IMAGE_ICON, 0, 0, LR_LOADFROMFILE));
         ASSERT_NE(icon, nullptr) << path;
@@ -110,9 +117,9 @@ TEST_P(SkinFiles, IconsLoadAtTheirButtonsSizeWithAClearRing) {
 }
 
 TEST_P(SkinFiles, BitmapsLoadAtTheirSizes) {
-    for (const BitmapFile& file : kBitmaps) {
+    for (const BitmapFile& file : Bitmaps()) {
         SCOPED_TRACE(file.name);
-        std::string path = SkinFolder(GetParam()) + "\\" + file.name;
+        std::string path = PathInFolder(SkinFolder(GetParam()), file.name);
         HBITMAP bitmap = static_cast<HBITMAP>(
             LoadImageA(nullptr, path.c_str(), IMAGE_BITMAP, 0, 0, LR_LOADFROMFILE));
         ASSERT_NE(bitmap, nullptr) << path;
@@ -129,7 +136,8 @@ TEST_P(SkinFiles, BitmapsLoadAtTheirSizes) {
 TEST_P(SkinFiles, PlainIconsContinueTheBackgroundSeamlessly) {
     std::string folder = SkinFolder(GetParam());
     HBITMAP background = static_cast<HBITMAP>(
-        LoadImageA(nullptr, (folder + "\\0_BG.bmp").c_str(), IMAGE_BITMAP, 0, 0, LR_LOADFROMFILE));
+        LoadImageA(nullptr, PathInFolder(folder, skin_files::kBackground).c_str(), IMAGE_BITMAP, 0,
+                   0, LR_LOADFROMFILE));
     ASSERT_NE(background, nullptr);
     MeasuredRect window = RectOf(IDD_MAIN);
     Canvas scene(window.width, window.height, RGB(0, 0, 0));
@@ -143,17 +151,14 @@ TEST_P(SkinFiles, PlainIconsContinueTheBackgroundSeamlessly) {
     DeleteDC(source);
     DeleteObject(background);
 
-    const IconFile plain[] = {{"01_On_0.ico", IDC_ON},
-                              {"03_Breath_0.ico", IDC_BREATH},
-                              {"04_ColorLoop_0.ico", IDC_COLORLOOP},
-                              {"05_RainBow_0.ico", IDC_RAINBOW},
-                              {"06_Auto_0.ico", IDC_AUTO},
-                              {"06_Exit.ico", IDC_EXIT},
-                              {"07_Min.ico", IDC_MIN}};
-    for (const IconFile& file : plain) {
-        SCOPED_TRACE(file.name);
-        HICON icon = static_cast<HICON>(LoadImageA(nullptr, (folder + "\\" + file.name).c_str(),
-                                                   IMAGE_ICON, 0, 0, LR_LOADFROMFILE));
+    // The hidden test button's icon is a tag drawn over the scene, not cut from it.
+    for (const skin_files::ButtonIcons& file : skin_files::kButtonIcons) {
+        if (file.control == IDC_STATIC_TEST) {
+            continue;
+        }
+        SCOPED_TRACE(file.plain);
+        HICON icon = static_cast<HICON>(LoadImageA(
+            nullptr, PathInFolder(folder, file.plain).c_str(), IMAGE_ICON, 0, 0, LR_LOADFROMFILE));
         ASSERT_NE(icon, nullptr);
         MeasuredRect button = RectOf(file.control);
         DrawIconEx(withIcons.Dc(), button.left, button.top, icon, 0, 0, 0, nullptr, DI_NORMAL);

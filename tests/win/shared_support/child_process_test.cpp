@@ -6,6 +6,7 @@
 #include <iterator>
 #include <utility>
 
+#include "tests/support/scratch_folder.h"
 #include "tests/support/win/folders.h"
 
 namespace {
@@ -64,7 +65,7 @@ TEST(ChildProcesses, AreEndedWithTheirOwnerAndWhenTheOwnerTakesAnother) {
 }
 
 TEST(ChildProcesses, WriteTheirOutputWhereTheStartSays) {
-    const wintest::ScratchFolder folder;
+    const testsupport::ScratchFolder folder;
     const std::filesystem::path file = folder / "output.txt";
     SECURITY_ATTRIBUTES inheritable{sizeof(inheritable), nullptr, TRUE};
     const HANDLE output = ::CreateFileW(file.c_str(), GENERIC_WRITE, FILE_SHARE_READ, &inheritable,

@@ -7,9 +7,13 @@
 #include <string>
 
 #include "framework/wide_text.h"
+#include "res/skin_files.h"
+#include "tests/support/scratch_folder.h"
 #include "ui/skin_images.h"
 
 namespace {
+
+const char* const kAnIcon = skin_files::kButtonIcons[0].plain;
 
 std::string SkinFile(const std::string& skin, const std::string& name) {
     // The source tree's Unix path through Wine's drive Z:, which maps the Unix root.
@@ -42,7 +46,8 @@ SIZE IconSize(HICON icon) {
 }
 
 TEST(SkinImages, IconsKeepTheSizeTheirFileGives) {
-    for (const char* name : {"01_On_0.ico", "06_Exit.ico", "07_Min.ico"}) {
+    for (const skin_files::ButtonIcons& button : skin_files::kButtonIcons) {
+        const char* name = button.plain;
         const std::string path = SkinFile("skin_EN", name);
         const IconDirEntrySize expected = FirstIconSize(path);
         ASSERT_GT(expected.width, 32) << name << ": a test needs an icon other than 32 x 32";
@@ -56,7 +61,7 @@ TEST(SkinImages, IconsKeepTheSizeTheirFileGives) {
 }
 
 TEST(SkinImages, BitmapsKeepTheirOwnSize) {
-    const HBITMAP bitmap = LoadSkinBitmap(SkinFile("skin_CN", "0_BG.bmp"));
+    const HBITMAP bitmap = LoadSkinBitmap(SkinFile("skin_CN", skin_files::kBackground));
     ASSERT_NE(bitmap, nullptr);
     BITMAP metrics{};
     ::GetObjectW(bitmap, sizeof(metrics), &metrics);
@@ -69,23 +74,21 @@ TEST(SkinImages, MissingOrUnreadableFilesYieldNothing) {
     EXPECT_EQ(LoadSkinIcon(SkinFile("skin_EN", "no_such.ico")), nullptr);
     EXPECT_EQ(LoadSkinBitmap(SkinFile("skin_EN", "no_such.bmp")), nullptr);
     // A bitmap is no icon and an icon no bitmap.
-    EXPECT_EQ(LoadSkinIcon(SkinFile("skin_EN", "0_BG.bmp")), nullptr);
-    EXPECT_EQ(LoadSkinBitmap(SkinFile("skin_EN", "01_On_0.ico")), nullptr);
+    EXPECT_EQ(LoadSkinIcon(SkinFile("skin_EN", skin_files::kBackground)), nullptr);
+    EXPECT_EQ(LoadSkinBitmap(SkinFile("skin_EN", kAnIcon)), nullptr);
 }
 
 // A folder whose name the ANSI code page of an English system cannot spell.
 TEST(SkinImages, LoadFromAFolderOutsideTheAnsiCodePage) {
-    wchar_t temp[MAX_PATH] = {};
-    ASSERT_GT(::GetTempPathW(MAX_PATH, temp), 0u);
-    const std::wstring folder = std::wstring(temp) + L"\u76AE\u80A4_" +
-                                std::to_wstring(::GetCurrentProcessId()); // 皮肤_<pid>
+    const testsupport::ScratchFolder scratch;
+    const std::wstring folder = (scratch / L"\u76AE\u80A4").wstring(); // 皮肤
     ASSERT_TRUE(::CreateDirectoryW(folder.c_str(), nullptr));
-    const std::wstring icon = folder + L"\\01_On_0.ico";
-    const std::wstring bitmap = folder + L"\\0_BG.bmp";
+    const std::wstring icon = folder + L"\\icon.ico";
+    const std::wstring bitmap = folder + L"\\background.bmp";
     ASSERT_TRUE(
-        ::CopyFileW(WideFromUtf8(SkinFile("skin_EN", "01_On_0.ico")).c_str(), icon.c_str(), FALSE));
-    ASSERT_TRUE(
-        ::CopyFileW(WideFromUtf8(SkinFile("skin_EN", "0_BG.bmp")).c_str(), bitmap.c_str(), FALSE));
+        ::CopyFileW(WideFromUtf8(SkinFile("skin_EN", kAnIcon)).c_str(), icon.c_str(), FALSE));
+    ASSERT_TRUE(::CopyFileW(WideFromUtf8(SkinFile("skin_EN", skin_files::kBackground)).c_str(),
+                            bitmap.c_str(), FALSE));
 
     const HICON loadedIcon = LoadSkinIcon(Utf8FromWide(icon));
     const HBITMAP loadedBitmap = LoadSkinBitmap(Utf8FromWide(bitmap));
@@ -93,9 +96,6 @@ TEST(SkinImages, LoadFromAFolderOutsideTheAnsiCodePage) {
     EXPECT_NE(loadedBitmap, nullptr);
     ::DestroyIcon(loadedIcon);
     ::DeleteObject(loadedBitmap);
-    ::DeleteFileW(icon.c_str());
-    ::DeleteFileW(bitmap.c_str());
-    ::RemoveDirectoryW(folder.c_str());
 }
 
 TEST(WideText, Utf8RoundTripsEveryCharacter) {

@@ -1,10 +1,10 @@
 #include "tools/ecsim/cli/ecsim_command.h"
 
-#include <cstdio>
 #include <cstdlib>
 #include <optional>
 
 #include "ec/ec_registers.h"
+#include "framework/hex_text.h"
 #include "tools/ecsim/state/ec_sim_state.h"
 #include "tools/ecsim/state/trace_decode.h"
 
@@ -40,12 +40,6 @@ constexpr char kUsage[] =
     "  clear-trace           empty the port trace\n"
     "  --help                print this text\n"
     "Numbers may be decimal or 0x-prefixed hexadecimal.\n";
-
-std::string Hex(unsigned value, int digits) {
-    char text[16];
-    std::snprintf(text, sizeof(text), "0x%0*X", digits, value);
-    return text;
-}
 
 std::optional<unsigned long> ParseNumber(const std::string& text, unsigned long max) {
     if (text.empty() || text.front() == '-' || text.front() == '+') {

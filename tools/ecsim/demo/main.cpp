@@ -14,8 +14,8 @@ namespace {
 
 class ConsoleButtons final : public ModeButtonView {
 public:
-    void SetButtonIcon(ModeButton button, const std::string& iconPath) override {
-        icons[button] = iconPath.substr(iconPath.find_last_of('\\') + 1);
+    void SetButtonIcon(int controlId, const std::string& iconPath) override {
+        icons[controlId] = iconPath.substr(iconPath.find_last_of('\\') + 1);
     }
 
     void Print() const {
@@ -27,7 +27,7 @@ public:
     }
 
 private:
-    std::map<ModeButton, std::string> icons;
+    std::map<int, std::string> icons;
 };
 
 // No window, so no timer: a click that finds the bus held is simply not retried here.
@@ -35,11 +35,6 @@ class NoTimers final : public TimerHost {
 public:
     void StartTimer(std::uintptr_t, std::uint32_t) override {}
     void StopTimer(std::uintptr_t) override {}
-};
-
-struct NamedMode {
-    LedMode mode;
-    const char* name;
 };
 
 } // namespace
@@ -61,12 +56,9 @@ int main() {
         return static_cast<std::uint16_t>(ec.registerBase + offset);
     };
 
-    for (const NamedMode& named :
-         {NamedMode{LedMode::Auto, "Auto"}, NamedMode{LedMode::On, "On"},
-          NamedMode{LedMode::RainBow, "RainBow"}, NamedMode{LedMode::Breath, "Breath"},
-          NamedMode{LedMode::ColorLoop, "ColorLoop"}}) {
-        controller.SelectLedMode(named.mode);
-        std::printf("select %s\n", named.name);
+    for (const ModeEntry& entry : kModes) {
+        controller.SelectLedMode(entry.mode);
+        std::printf("select %.*s\n", static_cast<int>(entry.name.size()), entry.name.data());
         buttons.Print();
         std::printf("  EC: mode register %d, control byte 0x%02X\n",
                     ec.ReadByte(address(ec::kModeRegisterOffset)),
