@@ -36,10 +36,10 @@ int RunClicks(int count, const std::string& exe) {
     std::vector<double> latencies;
     int missed = 0;
     for (int i = 0; i < count; ++i) {
-        const std::size_t which = static_cast<std::size_t>(i) % std::size(glint_ids::kModeButtons);
-        const auto mode = static_cast<std::uint8_t>(glint_ids::kModeCodes[which]);
+        const ModeEntry& clicked = kModes[static_cast<std::size_t>(i) % std::size(kModes)];
+        const auto mode = static_cast<std::uint8_t>(clicked.mode);
         const std::uint64_t released = EcClockNs();
-        PostClick(glint->Button(glint_ids::kModeButtons[which]));
+        PostClick(glint->Button(clicked.button));
         // The trace's timestamps give the latency; reading the trace seldom keeps the driver
         // from competing with the program for the CPU meanwhile.
         Sleep(kFirstLookMs);

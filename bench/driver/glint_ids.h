@@ -1,15 +1,28 @@
 #pragma once
 
+#include <vector>
+
+#include "led/led_mode.h"
+#include "res/resource.h"
+
 // Control ids of glint.exe's main window and power-level popup that the driver clicks or looks
-// for.
+// for; the mode buttons come from the program's own mode table.
 namespace glint_ids {
 
-inline constexpr int kModeButtons[] = {1010, 1000, 1001, 1003, 1004}; // Auto On RainBow Breath Loop
-inline constexpr int kModeCodes[] = {0, 1, 2, 3, 4};
-inline constexpr int kVisibleButtons[] = {1010, 1000, 1001, 1003, 1004, 1005, 1006};
-inline constexpr int kExitButton = 1005; // the baseline program has it too
-inline constexpr int kMinButton = 1006;
-inline constexpr int kTestLevelButton = 1002;
-inline constexpr int kPopupLevelText = 1008;
+// The visible buttons: every mode's, then the window's own.
+inline std::vector<int> VisibleButtons() {
+    std::vector<int> buttons;
+    for (const ModeEntry& entry : kModes) {
+        buttons.push_back(entry.button);
+    }
+    buttons.push_back(IDC_EXIT);
+    buttons.push_back(IDC_MIN);
+    return buttons;
+}
+
+inline constexpr int kExitButton = IDC_EXIT; // the baseline program has it too
+inline constexpr int kMinButton = IDC_MIN;
+inline constexpr int kTestLevelButton = IDC_STATIC_TEST;
+inline constexpr int kPopupLevelText = IDC_PWR_TEXT;
 
 } // namespace glint_ids

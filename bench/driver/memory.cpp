@@ -13,8 +13,8 @@ constexpr int kWarmUpShows = 50;
 
 bool ClickModes(GlintSubject& glint, int count) {
     for (int i = 0; i < count; ++i) {
-        const std::size_t which = static_cast<std::size_t>(i) % std::size(glint_ids::kModeButtons);
-        if (!ClickAndWait(glint.Button(glint_ids::kModeButtons[which]))) {
+        const ModeEntry& clicked = kModes[static_cast<std::size_t>(i) % std::size(kModes)];
+        if (!ClickAndWait(glint.Button(clicked.button))) {
             Note("mode click " + std::to_string(i) + " was not answered");
             return false;
         }

@@ -101,9 +101,8 @@ bool StepClick(SoakTarget& target, int clicks, int levels) {
                             static_cast<long long>(target.levels) * clicks)) {
         return false;
     }
-    const std::size_t which =
-        static_cast<std::size_t>(target.clicks) % std::size(glint_ids::kModeButtons);
-    if (!ClickAndWait(target.glint.Button(glint_ids::kModeButtons[which]))) {
+    const std::size_t which = static_cast<std::size_t>(target.clicks) % std::size(kModes);
+    if (!ClickAndWait(target.glint.Button(kModes[which].button))) {
         ++target.unansweredClicks;
     }
     ++target.clicks;

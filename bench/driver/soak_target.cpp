@@ -44,11 +44,11 @@ bool ShowLevelThroughEc(SoakTarget& target, std::uint8_t level, double timeoutMs
 std::vector<Capture> CaptureButtons(SoakTarget& target) {
     DismissMessageBoxes(target);
     SetCursorPos(GetSystemMetrics(SM_CXSCREEN) - 1, GetSystemMetrics(SM_CYSCREEN) - 1);
-    ClickAndWait(target.glint.Button(glint_ids::kModeButtons[0]));
+    ClickAndWait(target.glint.Button(kModes[0].button));
     Sleep(300); // the buttons repaint after the click
     Responds(target.glint.app.mainWindow);
     std::vector<Capture> looks;
-    for (int id : glint_ids::kVisibleButtons) {
+    for (int id : glint_ids::VisibleButtons()) {
         RECT rect{};
         GetWindowRect(target.glint.Button(id), &rect);
         looks.push_back(CaptureScreen(rect));

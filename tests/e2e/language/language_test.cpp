@@ -129,7 +129,7 @@ TEST_F(Language, AFailedStartSaysWhyInTheSystemLanguage) {
                           : L"io.dll was not found beside glint.exe";
     EXPECT_NE(text.find(expected), std::wstring::npos);
     if (ChineseExpected()) {
-        KeepScreenshot(startFailureBox, "start_failure_no_io_dll_zh");
+        KeepBoxScreenshot(startFailureBox, "start_failure_no_io_dll_zh");
     }
     DismissMessageBox(startFailureBox);
     EXPECT_EQ(glint->WaitForExit(), DWORD{1});

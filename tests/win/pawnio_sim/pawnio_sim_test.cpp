@@ -38,6 +38,12 @@ struct PawnIoRig {
     ULONG64 out = 0x1234;
     SIZE_T written = 0;
 
+    ~PawnIoRig() {
+        if (handle != nullptr) {
+            close(handle);
+        }
+    }
+
     static std::string TestModule() {
         std::ifstream in(ecsim::WindowsPathFromUnix(PAWNIO_TEST_MODULE), std::ios::binary);
         return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
@@ -50,42 +56,21 @@ struct PawnIoRig {
     }
 };
 
-TEST(PawnIoSim, OpensWhenElevatedAndRunsNothingBeforeTheTestModuleLoads) {
+// Where the product's own tests cannot see it: the simulated driver runs nothing before the test
+// module is loaded, refuses any other module, and lets no port but the selected pair through.
+TEST(PawnIoSim, RunsOnlyTheTestModuleAndOnlyOnTheSelectedPortPair) {
     PawnIoRig rig;
-    ASSERT_TRUE(rig.execute && rig.close);
-    EXPECT_EQ(rig.open(nullptr), E_POINTER);
-    rig.state.SetPawnIoElevated(false);
-    rig.handle = INVALID_HANDLE_VALUE;
-    EXPECT_EQ(rig.open(&rig.handle), E_ACCESSDENIED);
-    EXPECT_EQ(rig.handle, nullptr);
-    rig.state.SetPawnIoElevated(true);
+    rig.state.SetInpHighByte(0xFF);
     ASSERT_EQ(rig.open(&rig.handle), S_OK);
     EXPECT_TRUE(FAILED(rig.Run("ioctl_select_slot", {1})));
     std::string module = PawnIoRig::TestModule();
     ASSERT_FALSE(module.empty());
-    EXPECT_EQ(rig.Load(""), kModuleRefused);
     EXPECT_EQ(rig.Load(module + "x"), kModuleRefused);
     module.back() ^= 1;
     EXPECT_EQ(rig.Load(module), kModuleRefused);
-    EXPECT_TRUE(FAILED(rig.Run("ioctl_select_slot", {1})));
 
     ASSERT_EQ(rig.Load(PawnIoRig::TestModule()), S_OK);
     EXPECT_EQ(rig.Run("ioctl_pio_outb", {kIndexPort, 0x2E}), E_ACCESSDENIED); // no slot yet
-    EXPECT_EQ(rig.Run("ioctl_select_slot", {2}), E_INVALIDARG);
-    EXPECT_EQ(rig.Run("ioctl_select_slot", {1}), S_OK);
-    EXPECT_EQ(rig.Run("ioctl_pio_outb", {kIndexPort}), E_INVALIDARG);
-    EXPECT_EQ(rig.Run("ioctl_read_msr", {0}), HRESULT_FROM_WIN32(ERROR_PROC_NOT_FOUND));
-    EXPECT_EQ(rig.close(rig.handle), S_OK);
-    EXPECT_TRUE(FAILED(rig.Run("ioctl_select_slot", {1})));
-    EXPECT_TRUE(rig.state.Trace()->empty());
-}
-
-TEST(PawnIoSim, SlotOnePairReachesTheEcWithIoDllDriverClosedAndNoOtherPort) {
-    PawnIoRig rig;
-    rig.state.SetDriverOpen(false);
-    rig.state.SetInpHighByte(0xFF);
-    ASSERT_EQ(rig.open(&rig.handle), S_OK);
-    ASSERT_EQ(rig.Load(PawnIoRig::TestModule()), S_OK);
     ASSERT_EQ(rig.Run("ioctl_select_slot", {1}), S_OK);
     EXPECT_EQ(rig.Run("ioctl_pio_inb", {0x80}), E_ACCESSDENIED);
     EXPECT_EQ(rig.Run("ioctl_pio_outb", {0x2E, 0x2E}), E_ACCESSDENIED);
