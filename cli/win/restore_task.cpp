@@ -1,5 +1,10 @@
 #include "cli/win/restore_task.h"
 
+#include <algorithm>
+#include <iterator>
+#include <string_view>
+#include <utility>
+
 namespace glintctl {
 
 namespace {
@@ -8,25 +13,15 @@ constexpr wchar_t kSystemAccount[] = L"S-1-5-18";
 
 // Text for an XML element's content or an attribute's value.
 std::wstring XmlEscaped(const std::wstring& text) {
+    constexpr std::pair<wchar_t, std::wstring_view> kEntities[] = {
+        {L'&', L"&amp;"}, {L'<', L"&lt;"}, {L'>', L"&gt;"}, {L'"', L"&quot;"}, {L'\'', L"&apos;"}};
     std::wstring escaped;
     for (const wchar_t c : text) {
-        switch (c) {
-        case L'&':
-            escaped += L"&amp;";
-            break;
-        case L'<':
-            escaped += L"&lt;";
-            break;
-        case L'>':
-            escaped += L"&gt;";
-            break;
-        case L'"':
-            escaped += L"&quot;";
-            break;
-        case L'\'':
-            escaped += L"&apos;";
-            break;
-        default:
+        const auto* entity = std::find_if(std::begin(kEntities), std::end(kEntities),
+                                          [c](const auto& entry) { return entry.first == c; });
+        if (entity != std::end(kEntities)) {
+            escaped += entity->second;
+        } else {
             escaped += c;
         }
     }
@@ -150,13 +145,17 @@ HRESULT TaskScheduler::RegisterRestoreTask(const std::wstring& definition) {
                                 Empty(), task.Out());
 }
 
-HRESULT TaskScheduler::RemoveRestoreTask() {
+HRESULT TaskScheduler::ExistingTaskFolder(ComRef<ITaskFolder>& folder) {
     if (FAILED(connected)) {
         return connected;
     }
+    return SUCCEEDED(TaskFolder(false, folder)) ? S_OK : S_FALSE;
+}
+
+HRESULT TaskScheduler::RemoveRestoreTask() {
     ComRef<ITaskFolder> folder;
-    if (FAILED(TaskFolder(false, folder))) {
-        return S_OK;
+    if (const HRESULT found = ExistingTaskFolder(folder); found != S_OK) {
+        return FAILED(found) ? found : S_OK;
     }
     const OwnedBstr name(kRestoreTaskName);
     HRESULT result = folder->DeleteTask(name.Get(), 0);
@@ -175,12 +174,9 @@ HRESULT TaskScheduler::RemoveRestoreTask() {
 
 HRESULT TaskScheduler::FindRestoreTask(ComRef<IRegisteredTask>& task) {
     task.Reset();
-    if (FAILED(connected)) {
-        return connected;
-    }
     ComRef<ITaskFolder> folder;
-    if (FAILED(TaskFolder(false, folder))) {
-        return S_OK;
+    if (const HRESULT found = ExistingTaskFolder(folder); found != S_OK) {
+        return FAILED(found) ? found : S_OK;
     }
     const OwnedBstr name(kRestoreTaskName);
     const HRESULT result = folder->GetTask(name.Get(), task.Out());

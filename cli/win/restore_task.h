@@ -35,6 +35,8 @@ public:
 
 private:
     HRESULT TaskFolder(bool create, ComRef<ITaskFolder>& folder);
+    // S_OK with the task's folder, S_FALSE when there is none, or why the scheduler cannot tell.
+    HRESULT ExistingTaskFolder(ComRef<ITaskFolder>& folder);
 
     ComSession com;
     ComRef<ITaskService> service;

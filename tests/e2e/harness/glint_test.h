@@ -12,6 +12,7 @@
 #include "image.h"
 #include "paths.h"
 #include "popup_probe.h"
+#include "program_copy.h"
 #include "wait.h"
 #include "window_find.h"
 
@@ -33,6 +34,15 @@ protected:
     void Launch(const LaunchOptions& options = {}) {
         glint = std::make_unique<GlintProcess>(options);
         ASSERT_TRUE(glint->Started()) << glint->Error();
+    }
+
+    // Starts the program copied where it finds no way to the ports and waits for its start-failure
+    // box (see WaitForStartFailureBox). Call through ASSERT_NO_FATAL_FAILURE.
+    void LaunchWithoutPortAccess(const ProgramCopy& copy, std::wstring& text) {
+        LaunchOptions options;
+        options.program = copy.Program();
+        ASSERT_NO_FATAL_FAILURE(Launch(options));
+        ASSERT_NO_FATAL_FAILURE(WaitForStartFailureBox(text));
     }
 
     // A start that cannot reach the EC: waits for its one message box and returns its text,

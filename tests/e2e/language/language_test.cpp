@@ -117,11 +117,8 @@ TEST_F(Language, AFailedStartSaysWhyInTheSystemLanguage) {
     ProgramCopy copy(testsupport::NewScratchFolder("glint_language"));
     ASSERT_TRUE(copy.Ready());
     ASSERT_TRUE(copy.CopySkin("skin_EN"));
-    LaunchOptions options;
-    options.program = copy.Program();
-    ASSERT_NO_FATAL_FAILURE(Launch(options));
     std::wstring text;
-    ASSERT_NO_FATAL_FAILURE(WaitForStartFailureBox(text));
+    ASSERT_NO_FATAL_FAILURE(LaunchWithoutPortAccess(copy, text));
     // "在 glint.exe 所在的文件夹中找不到 io.dll" or its English counterpart.
     const std::wstring expected =
         ChineseExpected() ? L"\u5728 glint.exe \u6240\u5728\u7684\u6587\u4EF6\u5939\u4E2D"

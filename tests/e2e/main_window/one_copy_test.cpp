@@ -36,17 +36,13 @@ TEST_F(OneCopy, ACopyStartedWhileAFailedStartsBoxIsOpenSaysWhyOnItsOwn) {
     ProgramCopy copy(testsupport::NewScratchFolder("glint_one_copy"));
     ASSERT_TRUE(copy.Ready());
     ASSERT_TRUE(copy.CopySkin("skin_EN"));
-    LaunchOptions options;
-    options.program = copy.Program();
-    ASSERT_NO_FATAL_FAILURE(Launch(options));
     std::wstring text;
-    ASSERT_NO_FATAL_FAILURE(WaitForStartFailureBox(text));
+    ASSERT_NO_FATAL_FAILURE(LaunchWithoutPortAccess(copy, text));
     const std::unique_ptr<GlintProcess> first = std::move(glint);
     const HWND firstBox = startFailureBox;
 
-    ASSERT_NO_FATAL_FAILURE(Launch(options));
     std::wstring secondText;
-    ASSERT_NO_FATAL_FAILURE(WaitForStartFailureBox(secondText));
+    ASSERT_NO_FATAL_FAILURE(LaunchWithoutPortAccess(copy, secondText));
     EXPECT_EQ(secondText, text);
     DismissMessageBox(startFailureBox);
     EXPECT_EQ(glint->WaitForExit(), DWORD{1});
