@@ -37,8 +37,19 @@ const wchar_t* TextOf(PortAccessFailure failure, const language::WayTexts& texts
     return text != nullptr ? text : texts.driverNotUsable;
 }
 
+// Decimal digits made here: std::to_wstring would link the C library's formatter, floating-point
+// printing and all, into the program for one number.
+std::wstring DecimalText(unsigned value) {
+    std::wstring text;
+    do {
+        text.insert(text.begin(), static_cast<wchar_t>(L'0' + value % 10));
+        value /= 10;
+    } while (value != 0);
+    return text;
+}
+
 std::wstring WithBits(std::wstring text, int programBits) {
-    const std::wstring bits = std::to_wstring(programBits);
+    const std::wstring bits = DecimalText(static_cast<unsigned>(programBits));
     for (std::size_t at = text.find(kBitsMark); at != std::wstring::npos;
          at = text.find(kBitsMark, at + bits.size())) {
         text.replace(at, kBitsMark.size(), bits);
