@@ -1,5 +1,6 @@
 #pragma once
 
+#include <algorithm>
 #include <cstddef>
 #include <iterator>
 
@@ -25,18 +26,10 @@ constexpr std::size_t RowOfMode(LedMode mode) {
 
 // The lowest and highest control id of the mode buttons, for a message-table range.
 constexpr int FirstModeButtonId() {
-    int first = kModes[0].button;
-    for (const ModeEntry& entry : kModes) {
-        first = entry.button < first ? entry.button : first;
-    }
-    return first;
+    return std::ranges::min(kModes, {}, &ModeEntry::button).button;
 }
 constexpr int LastModeButtonId() {
-    int last = kModes[0].button;
-    for (const ModeEntry& entry : kModes) {
-        last = entry.button > last ? entry.button : last;
-    }
-    return last;
+    return std::ranges::max(kModes, {}, &ModeEntry::button).button;
 }
 
 constexpr bool EveryModeHasBothIcons() {
