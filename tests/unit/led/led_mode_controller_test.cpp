@@ -66,23 +66,26 @@ std::string InSkin(const char* file) {
 }
 
 TEST(SelectLedMode, WritesTheModeThenSetsBitZeroOfTheControlByteClearedForOnOnly) {
-    for (const ModeEntry& entry : kModes) {
-        for (const std::uint8_t before : {0xA4, 0x81}) {
-            SCOPED_TRACE(std::string(entry.name) + " over " + HexDigits(before, 2));
-            ControllerRig rig;
-            rig.ec.memory[0xC422] = before;
-            rig.controller.SelectLedMode(entry.mode);
+    const struct {
+        LedMode mode;
+        std::uint8_t before;
+        Events traffic;
+    } cases[] = {{LedMode::On, 0xFF, {"W C4FC 01", "R C422", "W C422 FE"}},
+                 {LedMode::RainBow, 0x00, {"W C4FC 02", "R C422", "W C422 01"}},
+                 {LedMode::Auto, 0xA4, {"W C4FC 00", "R C422", "W C422 A5"}},
+                 {LedMode::Breath, 0x81, {"W C4FC 03", "R C422", "W C422 81"}},
+                 {LedMode::ColorLoop, 0x5A, {"W C4FC 04", "R C422", "W C422 5B"}}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.traffic.front());
+        ControllerRig rig;
+        rig.ec.memory[0xC422] = c.before;
+        rig.controller.SelectLedMode(c.mode);
 
-            const bool on = entry.mode == LedMode::On;
-            const unsigned after = on ? before & 0xFEu : before | 1u;
-            EXPECT_EQ(rig.EcEvents(),
-                      (Events{"W C4FC " + HexDigits(static_cast<unsigned>(entry.mode), 2), "R C422",
-                              "W C422 " + HexDigits(after, 2)}));
-            Flags expectedFlags{};
-            expectedFlags[RowOfMode(entry.mode)] = 1;
-            EXPECT_EQ(rig.controller.SelectionFlags(), expectedFlags);
-            EXPECT_EQ(rig.controller.CurrentMode(), entry.mode);
-        }
+        EXPECT_EQ(rig.EcEvents(), c.traffic);
+        Flags expectedFlags{};
+        expectedFlags[RowOfMode(c.mode)] = 1;
+        EXPECT_EQ(rig.controller.SelectionFlags(), expectedFlags);
+        EXPECT_EQ(rig.controller.CurrentMode(), c.mode);
     }
 }
 

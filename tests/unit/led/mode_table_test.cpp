@@ -24,6 +24,9 @@ TEST(ModeTable, EachCodeNameAndButtonIsOneModesAndEachButtonIsInTheMessageRange)
         EXPECT_GE(entry.button, FirstModeButtonId());
         EXPECT_LE(entry.button, LastModeButtonId());
     }
+    for (std::size_t row = 0; row < kModeRowSize; ++row) {
+        EXPECT_EQ(RowOfButton(skin_files::kModeRowIcons[row].control), row);
+    }
     // The exit button's id lies inside the range but is no mode's.
     EXPECT_EQ(ModeOfButton(IDC_EXIT), nullptr);
     EXPECT_EQ(RowOfButton(IDC_EXIT), kModeRowSize);
@@ -36,12 +39,6 @@ TEST(ModeTable, TheEffectsKeepTheirEcCodes) {
         {"auto", 0}, {"on", 1}, {"rainbow", 2}, {"breath", 3}, {"colorloop", 4}};
     for (const auto& [name, code] : known) {
         EXPECT_EQ(ModeFromName(name), static_cast<LedMode>(code)) << name;
-    }
-}
-
-TEST(ModeTable, EachButtonOfTheModeRowHasARowOfItsOwn) {
-    for (std::size_t row = 0; row < kModeRowSize; ++row) {
-        EXPECT_EQ(RowOfButton(skin_files::kModeRowIcons[row].control), row);
     }
 }
 
